@@ -1,0 +1,23 @@
+#include "game_state.h"
+
+namespace ortambra {
+
+void GameState::refreshCleanSuccesses() {
+    const int clean = int{Indovinati} - Esercizi_Errati - Aiuti;
+    Indovinate_Pulite = clean < 1 ? Int16{0} : static_cast<Int16>(clean);
+}
+
+void GameState::archive(int n, const Series& series) {
+    if (n < 1 || n > MaxExercises)
+        return; // nothing is ever written past the tables
+    const auto row = static_cast<std::size_t>(n);
+    Archivio_Inizio[row] = QString::number(series.startValue());
+    for (int k = 0; k < 6; ++k) {
+        const auto col = static_cast<std::size_t>(k);
+        Archivio_Numeri[row][col] = series.Numeri[col];
+        Archivio_Passi[row][col] = series.stepAt(k);
+        Archivio_Operatori[row][col] = operatorCaption(series.opAt(k));
+    }
+}
+
+} // namespace ortambra

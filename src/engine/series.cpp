@@ -1,0 +1,65 @@
+#include "series.h"
+
+#include <QString>
+#include <cmath>
+
+namespace ortambra {
+
+namespace {
+
+Int16 toInt16(float value) { return static_cast<Int16>(value); }
+
+} // namespace
+
+Int16 drawHidden(float u) {
+    const float scaled = u * 5.0f;
+    return toInt16(std::floor(scaled));
+}
+
+Int16 drawRhythm(float u) {
+    const float shifted = u + 2.0f;
+    return toInt16(std::nearbyint(shifted));
+}
+
+Int16 drawStep(float u, int largest) {
+    const float scaled = static_cast<float>(largest) * u;
+    const float shifted = scaled + 1.0f;
+    return toInt16(std::floor(shifted));
+}
+
+Int16 drawOperator(float u) {
+    const float shifted = u + 1.0f;
+    return toInt16(std::nearbyint(shifted));
+}
+
+Series drawSeries(Mode mode, int largest, RandomSource& random) {
+    Series s;
+    s.Posizione_Mancante = drawHidden(random.next());
+    s.Ritmo = drawRhythm(random.next());
+    // The first cycle is computed in 16-bit arithmetic; at most 10^3, far inside the range.
+    int current = 0;
+    for (std::size_t j = 0; j < static_cast<std::size_t>(s.Ritmo); ++j) {
+        s.Passi[j] = drawStep(random.next(), largest);
+        s.Operazione[j] = mode == OnlySums       ? Int16{Sum}
+                  : mode == OnlyProducts ? Int16{Product}
+                                         : drawOperator(random.next());
+        if (s.Operazione[j] == Sum) {
+            current += s.Passi[j];
+        } else {
+            if (current == 0)
+                current = 1;
+            current *= s.Passi[j];
+        }
+        s.Numeri[j] = current;
+    }
+    for (int k = s.Ritmo; k < 6; ++k) {
+        const auto previous = s.Numeri[static_cast<std::size_t>(k - 1)];
+        s.Numeri[static_cast<std::size_t>(k)] =
+            s.opAt(k) == Sum ? previous + s.stepAt(k) : previous * s.stepAt(k);
+    }
+    return s;
+}
+
+QString operatorCaption(Int16 op) { return op == Sum ? QStringLiteral("+") : QStringLiteral("x"); }
+
+} // namespace ortambra

@@ -1,0 +1,137 @@
+#include "layout.h"
+
+#include "caption.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+namespace ortambra {
+
+int toPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
+}
+
+QRect Twips::pixels() const {
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+}
+
+QSize WindowSpec::clientPixels() const {
+    return {toPixels(clientTwips.width()), toPixels(clientTwips.height())};
+}
+
+QFont makeFont(const FontSpec& spec) {
+    // Liberation fonts are metric-compatible with the faces the layouts were drawn with.
+    QFont font(spec.face == Face::Serif ? QStringLiteral("Liberation Serif")
+                                        : QStringLiteral("Liberation Sans"));
+    font.setStyleHint(spec.face == Face::Serif ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    return font;
+}
+
+QString arrayName(const QString& base, int index) {
+    return base + u'(' + QString::number(index) + u')';
+}
+
+void setBackColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QListWidget*>(widget)) {
+        palette.setColor(QPalette::Base, colour);
+    } else if (qobject_cast<QPushButton*>(widget)) {
+        palette.setColor(QPalette::Button, colour);
+    } else {
+        palette.setColor(QPalette::Window, colour);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+void setForeColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+void setFontSize(QWidget* widget, double points) {
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+namespace {
+
+QWidget* createControl(const ControlSpec& spec, QWidget* client) {
+    switch (spec.kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(client);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true); // form labels wrap inside their box
+        label->setAlignment(spec.align);
+        setCaption(label, spec.caption);
+        if (spec.border) {
+            label->setFrameShape(QFrame::Box);
+            label->setLineWidth(1);
+        }
+        return label;
+    }
+    case Kind::TextBox: {
+        auto* box = new QLineEdit(client);
+        box->setAlignment(spec.align & Qt::AlignHorizontal_Mask);
+        box->setText(spec.caption);
+        return box;
+    }
+    case Kind::Button:
+        return new QPushButton(spec.caption, client);
+    case Kind::List:
+        return new QListWidget(client);
+    case Kind::Combo: {
+        auto* combo = new QComboBox(client);
+        combo->setEditable(true);
+        return combo;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, LayoutSet set) {
+    std::vector<std::pair<int, QWidget*>> tabbed;
+    for (const auto& spec : specs) {
+        QWidget* widget = createControl(spec, client);
+        widget->setObjectName(spec.name);
+        widget->setGeometry(spec.geometry(set).pixels());
+        if (spec.font.face != Face::Default || spec.font.points != 8.0 || spec.font.bold)
+            widget->setFont(makeFont(spec.font));
+        if (spec.fore)
+            setForeColour(widget, *spec.fore);
+        if (spec.back)
+            setBackColour(widget, *spec.back);
+        widget->setVisible(spec.visible);
+        if (spec.tabIndex >= 0)
+            tabbed.emplace_back(spec.tabIndex, widget);
+    }
+    std::stable_sort(tabbed.begin(), tabbed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabbed.size(); ++i)
+        QWidget::setTabOrder(tabbed[i - 1].second, tabbed[i].second);
+}
+
+void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& spec) {
+    window->setObjectName(spec.name);
+    window->setWindowTitle(spec.caption);
+    client->setFont(makeFont({}));
+    client->setFixedSize(spec.clientPixels());
+    if (spec.background)
+        setBackColour(client, *spec.background);
+    window->move(toPixels(spec.positionTwips.x()), toPixels(spec.positionTwips.y()));
+}
+
+} // namespace ortambra

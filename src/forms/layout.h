@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+namespace ortambra {
+
+// Every window exists in a standard and a compact geometry; the logic is the same.
+enum class LayoutSet { Standard, Compact };
+
+// Design geometry is kept in twips, as the layouts were drawn; 15 twips are one
+// device-independent pixel, and Qt's own scaling takes care of dense screens.
+constexpr int TwipsPerPixel = 15;
+int toPixels(int twips);
+
+struct Twips {
+    int left = 0, top = 0, width = 0, height = 0;
+    QRect pixels() const;
+};
+
+enum class Face { Default, Sans, Serif };
+
+struct FontSpec {
+    Face face = Face::Default;
+    double points = 8.0;
+    bool bold = false;
+};
+QFont makeFont(const FontSpec& spec);
+
+enum class Kind { Label, TextBox, Button, List, Combo };
+
+struct ControlSpec {
+    QString name; // objectName: the game's name, "Lbl_Numero(3)" for element 3 of an array
+    Kind kind = Kind::Label;
+    QString caption;
+    Twips standard;
+    std::optional<Twips> compact; // absent where both sets agree
+    FontSpec font;
+    std::optional<QColor> fore;
+    std::optional<QColor> back;
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
+    bool border = false;
+    bool visible = true;
+    int tabIndex = -1; // -1: creation order
+
+    const Twips& geometry(LayoutSet set) const {
+        return set == LayoutSet::Compact && compact ? *compact : standard;
+    }
+};
+
+struct WindowSpec {
+    QString name; // objectName: "Zorvano" or "Zorvano_m"
+    QString caption;
+    QSize clientTwips;
+    QPoint positionTwips;
+    std::optional<QColor> background;
+    QSize clientPixels() const;
+};
+
+QString arrayName(const QString& base, int index); // "Lbl_Numero(3)"
+
+// Creates the controls of `specs` as children of `client`, in table order, at the geometry of
+// `set`, and applies the table's tab order. Controls are found again by objectName.
+void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, LayoutSet set);
+
+// Places a top-level window at its design client size and position.
+void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& spec);
+
+template <typename T> T* control(const QWidget* root, const QString& name) {
+    auto* found = root->findChild<T*>(name);
+    Q_ASSERT_X(found, "control", qPrintable(name));
+    return found;
+}
+
+// Back and fore colours as a form designer sets them, for whichever kind of control.
+void setBackColour(QWidget* widget, const QColor& colour);
+void setForeColour(QWidget* widget, const QColor& colour);
+void setFontSize(QWidget* widget, double points);
+
+} // namespace ortambra

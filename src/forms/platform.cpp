@@ -1,0 +1,18 @@
+#include "platform.h"
+
+#include "caption.h"
+
+#include <QMessageBox>
+
+namespace ortambra {
+
+MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& title,
+                                          const QString& text, Buttons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, title, displayText(text),
+                    buttons == Buttons::Ok ? QMessageBox::Ok
+                                           : QMessageBox::Ok | QMessageBox::Cancel,
+                    parent);
+    return box.exec() == QMessageBox::Cancel ? Answer::Cancel : Answer::Ok;
+}
+
+} // namespace ortambra

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace ortambra {
+
+class RandomSource;
+
+// Modal message boxes, behind an interface so that no test ever waits on one.
+class MessageBoxes {
+  public:
+    enum class Buttons { Ok, OkCancel };
+    enum class Answer { Ok, Cancel };
+    virtual ~MessageBoxes() = default;
+    // No icon; the text's carriage returns start new lines.
+    virtual Answer show(QWidget* parent, const QString& title, const QString& text,
+                        Buttons buttons) = 0;
+};
+
+class QtMessageBoxes final : public MessageBoxes {
+  public:
+    Answer show(QWidget* parent, const QString& title, const QString& text,
+                Buttons buttons) override;
+};
+
+// What the windows need from the machine: injected, so tests pin the draws, the date, the
+// language and the end of the program.
+struct Platform {
+    RandomSource& random;
+    MessageBoxes& messages;
+    std::function<QDate()> today;
+    QLocale locale;
+    std::function<void()> quit;
+};
+
+} // namespace ortambra

@@ -1,0 +1,373 @@
+#include "zorvano.h"
+
+#include "engine/number_text.h"
+#include "forms/caption.h"
+#include "forms/colours.h"
+#include "forms/main_layout.h"
+#include "forms/window_set.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <cmath>
+#include <limits>
+
+namespace ortambra {
+
+const std::array<ModeEntry, 3> modeEntries{{
+    {"solosomme", "Solo Somme", OnlySums, "Difficoltà Bassa", "(solo somme)"},
+    {"soloprodotti", "Solo Prodotti", OnlyProducts, "Difficoltà Media", "(solo prodotti)"},
+    {"sommeprodotti", "Somme e Prodotti", SumsAndProducts, "Difficoltà Alta",
+     "(somme e/o prodotti)"},
+}};
+
+const std::array<LargestEntry, 9> largestEntries{{
+    {"due", "fino a Due", 2},
+    {"tre", "Fino a Tre", 3},
+    {"quattro", "Fino a Quattro", 4},
+    {"cinque", "Fino a Cinque", 5},
+    {"sei", "Fino a Sei", 6},
+    {"sette", "Fino a Sette", 7},
+    {"otto", "Fino a Otto", 8},
+    {"nove", "Fino a Nove", 9},
+    {"dieci", "Fino a Dieci", 10},
+}};
+
+namespace {
+
+constexpr int EnterKey = 13;
+
+QString difficultyCaption(const ModeEntry& entry) {
+    return QString::fromUtf8(entry.firstLine) + u'\r' + QString::fromUtf8(entry.secondLine);
+}
+
+QString complexityCaption(int largest) {
+    return largest == 2 ? QStringLiteral("Complessità Bassa: fino a 2")
+                        : QStringLiteral("Complessità: fino a ") + QString::number(largest);
+}
+
+void styleFeedback(QLabel* label, double points, Qt::Alignment align, const QColor& colour) {
+    setFontSize(label, points);
+    label->setAlignment(align | Qt::AlignTop);
+    setForeColour(label, colour);
+}
+
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+} // namespace
+
+Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedValues& shared)
+    : set_(set), windows_(windows), platform_(platform), shared_(shared) {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    applyWindowSpec(this, client, mainWindowSpec(set));
+    buildControls(client, mainWindowControls(), set);
+
+    for (int i = 0; i < 6; ++i) {
+        Lbl_Numero[at(i)] = control<QLabel>(client, arrayName("Lbl_Numero", i));
+        Txt_Numero[at(i)] = control<QLineEdit>(client, arrayName("Txt_Numero", i));
+        Lbl_Operatore[at(i)] = control<QLabel>(client, arrayName("Lbl_Operatore", i));
+        Lbl_Suggeri[at(i)] = control<QLabel>(client, arrayName("Lbl_Suggeri", i));
+        Txt_Numero[at(i)]->installEventFilter(this);
+    }
+    Lbl_01 = control<QLabel>(client, "Lbl_01");
+    Lbl_Titolo = control<QLabel>(client, "Lbl_Titolo");
+    Lbl_Esercizio = control<QLabel>(client, "Lbl_Esercizio");
+    Lbl_Risultati = control<QLabel>(client, "Lbl_Risultati");
+    Lbl_Difficoltà = control<QLabel>(client, "Lbl_Difficoltà");
+    Lbl_Complessità = control<QLabel>(client, "Lbl_Complessità");
+    Lbl_Per_Iniziare = control<QLabel>(client, "Lbl_Per_Iniziare");
+    List1 = control<QListWidget>(client, "List1");
+    Cmd_Via = control<QPushButton>(client, "Cmd_Via");
+    Cmd_Facile = control<QPushButton>(client, "Cmd_Facile");
+    Cmd_Help = control<QPushButton>(client, "Cmd_Help");
+    Cmd_Soluzione = control<QPushButton>(client, "Cmd_Soluzione");
+    Cmd_Risultati = control<QPushButton>(client, "Cmd_Risultati");
+    Cmd_Stampa = control<QPushButton>(client, "Cmd_Stampa");
+    Cmd_Calcolatore = control<QPushButton>(client, "Cmd_Calcolatore");
+    Cmd_Esci = control<QPushButton>(client, "Cmd_Esci");
+
+    connect(Cmd_Via, &QPushButton::clicked, this, &Zorvano::Cmd_Via_Click);
+    connect(Cmd_Facile, &QPushButton::clicked, this, &Zorvano::Cmd_Facile_Click);
+    connect(Cmd_Help, &QPushButton::clicked, this, &Zorvano::Cmd_Help_Click);
+    connect(Cmd_Soluzione, &QPushButton::clicked, this, &Zorvano::Cmd_Soluzione_Click);
+    connect(Cmd_Risultati, &QPushButton::clicked, this, &Zorvano::Cmd_Risultati_Click);
+    connect(Cmd_Stampa, &QPushButton::clicked, this, &Zorvano::Cmd_Stampa_Click);
+    connect(Cmd_Calcolatore, &QPushButton::clicked, this, &Zorvano::Cmd_Calcolatore_Click);
+    connect(Cmd_Esci, &QPushButton::clicked, this, &Zorvano::Cmd_Esci_Click);
+    buildMenus();
+    Form_Load();
+}
+
+void Zorvano::buildMenus() {
+    QMenu* difficol = menuBar()->addMenu(QStringLiteral("Difficoltà"));
+    difficol->setObjectName("difficol");
+    for (const auto& entry : modeEntries) {
+        QAction* action = difficol->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(entry.name);
+        connect(action, &QAction::triggered, this, [this, mode = entry.mode] {
+            difficol_Click(mode);
+        });
+    }
+    QMenu* compless = menuBar()->addMenu(QStringLiteral("Complessità"));
+    compless->setObjectName("compless");
+    for (const auto& entry : largestEntries) {
+        QAction* action = compless->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(entry.name);
+        connect(action, &QAction::triggered, this,
+                [this, largest = entry.largest] { compless_Click(largest); });
+    }
+    QAction* istruzioni = menuBar()->addAction(QStringLiteral("Istruzioni"));
+    istruzioni->setObjectName("Mnu_Istruzioni");
+    connect(istruzioni, &QAction::triggered, this, &Zorvano::Mnu_Istruzioni_Click);
+    QAction* info = menuBar()->addAction(QStringLiteral("&?"));
+    info->setObjectName("Info");
+    connect(info, &QAction::triggered, this, &Zorvano::Info_Click);
+}
+
+void Zorvano::Form_Load() {
+    Cmd_Help->setEnabled(false);
+    Cmd_Soluzione->setEnabled(false);
+    Cmd_Risultati->setEnabled(false);
+    Cmd_Stampa->setEnabled(false);
+    state_.Massimo = 3;
+    state_.Operazioni = OnlySums;
+    setCaption(Lbl_Difficoltà, difficultyCaption(modeEntries[0]));
+    setCaption(Lbl_Complessità, complexityCaption(state_.Massimo));
+    state_.Facilitato = false;
+    Cmd_Facile->setText(QStringLiteral("Clicca per Facile"));
+    Lbl_01->hide();
+    resetNumberFonts();
+}
+
+void Zorvano::resetNumberFonts() {
+    for (auto* label : Lbl_Numero)
+        setFontSize(label, numberFontPoints(set_));
+}
+
+void Zorvano::difficol_Click(Mode mode) {
+    for (const auto& entry : modeEntries) {
+        if (entry.mode == mode) {
+            state_.Operazioni = mode;
+            setCaption(Lbl_Difficoltà, difficultyCaption(entry));
+        }
+    }
+}
+
+void Zorvano::compless_Click(int largest) {
+    if (largest < 2 || largest > 10)
+        return;
+    state_.Massimo = static_cast<Int16>(largest);
+    setCaption(Lbl_Complessità, complexityCaption(largest));
+    resetNumberFonts();
+}
+
+QLineEdit* Zorvano::answerBox() const { return Txt_Numero[at(state_.Serie.Posizione_Mancante)]; }
+QLabel* Zorvano::hiddenLabel() const { return Lbl_Numero[at(state_.Serie.Posizione_Mancante)]; }
+
+void Zorvano::Cmd_Via_Click() {
+    if (state_.exercisesExhausted())
+        return; // the tables hold 100 exercises; the button stays disabled from then on
+    increment(state_.Num_Esercizio);
+    const int n = state_.Num_Esercizio;
+    Lbl_Esercizio->setText(QStringLiteral("Esercizio n° ") + strText(n));
+
+    if (state_.Facilitato) {
+        increment(state_.Facilitati);
+        Cmd_Help->setEnabled(true);
+        Cmd_Soluzione->setEnabled(true);
+        state_.Nota_Facilitato[at(n)] = QStringLiteral("Facilitato");
+    } else {
+        Cmd_Help->setEnabled(false);
+        Cmd_Soluzione->setEnabled(false);
+    }
+    List1->hide();
+    for (int i = 0; i < 6; ++i) {
+        Lbl_Suggeri[at(i)]->hide();
+        Lbl_Operatore[at(i)]->hide();
+        setBackColour(Lbl_Numero[at(i)], colours::lightYellow);
+        // An exercise left after a wrong answer keeps its number hidden; the new series must
+        // show every number but its own missing one.
+        Lbl_Numero[at(i)]->show();
+    }
+    styleFeedback(Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
+    Cmd_Via->setEnabled(false);
+    Lbl_Per_Iniziare->hide();
+    Cmd_Risultati->setEnabled(false);
+    Cmd_Stampa->setEnabled(false);
+    Cmd_Facile->setEnabled(false);
+    answerBox()->hide();
+
+    const Series series =
+        drawSeries(static_cast<Mode>(state_.Operazioni), state_.Massimo, platform_.random);
+    state_.Serie = series;
+    hiddenLabel()->hide();
+    answerBox()->show();
+    setBackColour(answerBox(), colours::lightGrey);
+    answerBox()->clear();
+
+    setCaption(Lbl_Risultati, {});
+    Lbl_Risultati->hide();
+    Lbl_01->hide();
+    switch (state_.Operazioni) {
+    case OnlySums: increment(state_.Esercizi_Bassa); break;
+    case OnlyProducts: increment(state_.Esercizi_Media); break;
+    default: increment(state_.Esercizi_Alta); break;
+    }
+    showSeries(series);
+    answerBox()->setFocus();
+    state_.archive(n, series);
+}
+
+void Zorvano::showSeries(const Series& series) {
+    for (int k = 0; k < 6; ++k) {
+        Lbl_Numero[at(k)]->setText(generalText(series.Numeri[at(k)]));
+        Lbl_Suggeri[at(k)]->setText(QString::number(series.stepAt(k)));
+        Lbl_Operatore[at(k)]->setText(operatorCaption(series.opAt(k)));
+        // Facilitated mode marks the rhythm: Doppio its first cycle, Triplo cycles 1 and 3.
+        const bool marked = k < series.Ritmo || (series.Ritmo == 2 && k >= 4);
+        if (state_.Facilitato && marked)
+            setBackColour(Lbl_Numero[at(k)], colours::lightGreen);
+    }
+    Lbl_01->setText(QString::number(series.startValue()));
+}
+
+void Zorvano::enableNextExercise() {
+    if (!state_.exercisesExhausted()) {
+        Cmd_Via->setEnabled(true);
+        return;
+    }
+    Cmd_Risultati->setEnabled(true);
+    Cmd_Stampa->setEnabled(true);
+    Lbl_Per_Iniziare->setText(QStringLiteral("Esercizi finiti: guarda i risultati"));
+    Lbl_Per_Iniziare->show();
+}
+
+void Zorvano::Txt_Numero_KeyPress(int /*index*/, int key) {
+    if (key != EnterKey || state_.Num_Esercizio < 1)
+        return;
+    QLineEdit* box = answerBox();
+    const double typed = readNumber(box->text());
+    if (typed == 0.0)
+        return; // empty, no number, or 0: never a number of a series
+    const std::size_t n = at(state_.Num_Esercizio);
+    if (readNumber(hiddenLabel()->text()) == typed) {
+        setBackColour(box, colours::red);
+        Lbl_Risultati->show();
+        styleFeedback(Lbl_Risultati, 24, Qt::AlignHCenter, colours::red);
+        setCaption(Lbl_Risultati, QStringLiteral("Indovinato!"));
+        box->hide();
+        hiddenLabel()->show();
+        increment(state_.Indovinati);
+        state_.Risposte[n] = typed;
+        state_.Errore_Contato = false;
+        Cmd_Help->setEnabled(false);
+        Cmd_Soluzione->setEnabled(false);
+        enableNextExercise();
+        Cmd_Risultati->setEnabled(true);
+        Cmd_Stampa->setEnabled(true);
+        Lbl_Per_Iniziare->show();
+        Cmd_Facile->setEnabled(true);
+        (state_.exercisesExhausted() ? Cmd_Risultati : Cmd_Via)->setFocus();
+        return;
+    }
+
+    Lbl_Risultati->show();
+    // A typed value beyond the 16-bit range is still shown, rounded, but not stored.
+    const double rounded = std::nearbyint(typed);
+    if (rounded >= std::numeric_limits<Int16>::min() && rounded <= std::numeric_limits<Int16>::max())
+        state_.Numero_Errato = static_cast<Int16>(rounded);
+    setCaption(Lbl_Risultati, strText(rounded) + QStringLiteral("  Non è esatto!"));
+    box->clear();
+    box->setFocus();
+    increment(state_.Errori);
+    if (!state_.Errore_Contato)
+        increment(state_.Esercizi_Errati);
+    increment(state_.Errori_Esercizio[n]);
+    state_.Errore_Contato = true;
+    enableNextExercise();
+}
+
+void Zorvano::Txt_Numero_Click(int /*index*/) {
+    answerBox()->setText(generalText(shared_.Risultato));
+}
+
+void Zorvano::Cmd_Facile_Click() {
+    state_.Facilitato = !state_.Facilitato;
+    Cmd_Facile->setText(state_.Facilitato ? QStringLiteral("Clicca per Non Facile")
+                                          : QStringLiteral("Clicca per Facile"));
+}
+
+void Zorvano::Cmd_Help_Click() {
+    const auto h = at(state_.Serie.Posizione_Mancante);
+    Lbl_Suggeri[h]->show();
+    Lbl_Operatore[h]->show();
+    if (!Lbl_Operatore[0]->isHidden())
+        Lbl_01->show(); // the start value the first step applies to
+    increment(state_.Aiuti);
+    state_.Nota_Aiuto[at(state_.Num_Esercizio)] = QStringLiteral("Chiesto aiuto");
+    Cmd_Help->setEnabled(false);
+    answerBox()->setFocus();
+}
+
+void Zorvano::Cmd_Soluzione_Click() {
+    for (int i = 0; i < 6; ++i) {
+        Lbl_Suggeri[at(i)]->show();
+        Lbl_Operatore[at(i)]->show();
+    }
+    Lbl_01->show();
+    increment(state_.Aiuti);
+    state_.Nota_Aiuto[at(state_.Num_Esercizio)] = QStringLiteral("Chiesto aiuto");
+    Cmd_Soluzione->setEnabled(false);
+    answerBox()->setFocus();
+}
+
+void Zorvano::Cmd_Risultati_Click() {}
+
+void Zorvano::Cmd_Stampa_Click() {}
+
+void Zorvano::Cmd_Calcolatore_Click() {}
+
+void Zorvano::Mnu_Istruzioni_Click() {}
+
+void Zorvano::Info_Click() {
+    platform_.messages.show(this, QStringLiteral("Ortambra"),
+                            QStringLiteral("        Ortambra, versione " ORTAMBRA_VERSION
+                                           "\r           " ORTAMBRA_DATE),
+                            MessageBoxes::Buttons::Ok);
+}
+
+void Zorvano::Cmd_Esci_Click() {
+    hide();
+    platform_.quit();
+}
+
+void Zorvano::closeEvent(QCloseEvent* event) {
+    event->accept();
+    platform_.quit();
+}
+
+bool Zorvano::eventFilter(QObject* watched, QEvent* event) {
+    for (int i = 0; i < 6; ++i) {
+        if (watched != Txt_Numero[at(i)])
+            continue;
+        if (event->type() == QEvent::KeyPress) {
+            const auto key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                Txt_Numero_KeyPress(i, EnterKey);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                Txt_Numero[at(i)]->rect().contains(mouse->position().toPoint()))
+                Txt_Numero_Click(i);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event); // no key is swallowed
+}
+
+} // namespace ortambra

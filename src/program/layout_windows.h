@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/shared_values.h"
+#include "forms/layout.h"
+#include "forms/platform.h"
+#include "forms/window_set.h"
+
+#include <memory>
+
+namespace ortambra {
+
+class Zorvano;
+
+// Owns the windows of one layout set, each created on first use and kept until the end.
+class LayoutWindows final : public WindowSet {
+  public:
+    LayoutWindows(LayoutSet set, Platform& platform, SharedValues& shared);
+    ~LayoutWindows() override;
+
+    void showRegistration() override;
+    void showMain() override;
+    void showInstructions() override;
+    void showCalculator() override;
+
+    LayoutSet layoutSet() const { return set_; }
+    Zorvano& main();
+
+  private:
+    LayoutSet set_;
+    Platform& platform_;
+    SharedValues& shared_;
+    std::unique_ptr<Zorvano> main_;
+};
+
+// Brings a top-level window up and in front, as showing an already visible form does.
+void showInFront(QWidget* window);
+
+} // namespace ortambra
