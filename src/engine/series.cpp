@@ -1,6 +1,7 @@
 #include "series.h"
 
 #include <QString>
+#include <algorithm>
 #include <cmath>
 
 namespace ortambra {
@@ -24,7 +25,9 @@ Int16 drawRhythm(float u) {
 Int16 drawStep(float u, int largest) {
     const float scaled = static_cast<float>(largest) * u;
     const float shifted = scaled + 1.0f;
-    return toInt16(std::floor(shifted));
+    // For N = 2, 4 and 8 the single-precision sum rounds the very top draw up to N + 1; that one
+    // value is held at N so a step never leaves 1 ... N.
+    return toInt16(std::min(std::floor(shifted), static_cast<float>(largest)));
 }
 
 Int16 drawOperator(float u) {
