@@ -1,6 +1,7 @@
 #include "layout.h"
 
 #include "caption.h"
+#include "caption_button.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -88,7 +89,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* client) {
         return box;
     }
     case Kind::Button:
-        return new QPushButton(spec.caption, client);
+        return new CaptionButton(spec.caption, client);
     case Kind::List:
         return new QListWidget(client);
     case Kind::Combo: {
