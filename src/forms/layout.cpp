@@ -95,6 +95,11 @@ QWidget* createControl(const ControlSpec& spec, QWidget* client) {
     case Kind::Combo: {
         auto* combo = new QComboBox(client);
         combo->setEditable(true);
+        // Typing only chooses among the entries: the list never grows and nothing is completed.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        combo->addItems(spec.items);
+        combo->setEditText(spec.caption);
         return combo;
     }
     }
@@ -115,6 +120,8 @@ void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, Layou
             setForeColour(widget, *spec.fore);
         if (spec.back)
             setBackColour(widget, *spec.back);
+        if (!spec.toolTip.isEmpty())
+            widget->setToolTip(spec.toolTip);
         widget->setVisible(spec.visible);
         if (spec.tabIndex >= 0)
             tabbed.emplace_back(spec.tabIndex, widget);

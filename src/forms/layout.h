@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -49,6 +50,8 @@ struct ControlSpec {
     bool border = false;
     bool visible = true;
     int tabIndex = -1; // -1: creation order
+    QStringList items; // a combo box's list; its caption is the text it shows at load
+    QString toolTip;
 
     const Twips& geometry(LayoutSet set) const {
         return set == LayoutSet::Compact && compact ? *compact : standard;

@@ -331,7 +331,7 @@ void Zorvano::Cmd_Risultati_Click() {}
 
 void Zorvano::Cmd_Stampa_Click() {}
 
-void Zorvano::Cmd_Calcolatore_Click() {}
+void Zorvano::Cmd_Calcolatore_Click() { windows_.showCalculator(); }
 
 void Zorvano::Mnu_Istruzioni_Click() {}
 

@@ -1,5 +1,6 @@
 #include "layout_windows.h"
 
+#include "forms/calcolatore.h"
 #include "game/zorvano.h"
 
 namespace ortambra {
@@ -27,6 +28,10 @@ void LayoutWindows::showRegistration() {}
 
 void LayoutWindows::showInstructions() {}
 
-void LayoutWindows::showCalculator() {}
+void LayoutWindows::showCalculator() {
+    if (!calculator_)
+        calculator_ = std::make_unique<Calcolatore>(set_, platform_, shared_);
+    showInFront(calculator_.get());
+}
 
 } // namespace ortambra

@@ -9,6 +9,7 @@
 
 namespace ortambra {
 
+class Calcolatore;
 class Zorvano;
 
 // Owns the windows of one layout set, each created on first use and kept until the end.
@@ -30,6 +31,7 @@ class LayoutWindows final : public WindowSet {
     Platform& platform_;
     SharedValues& shared_;
     std::unique_ptr<Zorvano> main_;
+    std::unique_ptr<Calcolatore> calculator_;
 };
 
 // Brings a top-level window up and in front, as showing an already visible form does.

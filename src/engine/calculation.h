@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace ortambra {
+
+// The calculator's operations, numbered and named as its list shows them.
+enum CalculatorOperation : int { Per = 0, Piu = 1, Meno = 2, Diviso = 3 };
+
+// a × b, a + b, a − b or a ÷ b for the operation's list index. No value when the index names no
+// operation, or when the result is no finite number (a division by zero, 0 ÷ 0, an overflow)
+// or would round past the largest double at the 15 digits the display shows.
+std::optional<double> calculate(int operation, double a, double b);
+
+// The result as the display shows it: the locale's general number format with its own decimal
+// sign, at most 15 significant digits, no thousands separator.
+QString calculatorText(double value, const QLocale& locale);
+
+// The number a display text shows, read with the same locale; an empty or unreadable text is 0.
+double readCalculatorText(QStringView text, const QLocale& locale);
+
+} // namespace ortambra

@@ -1,0 +1,136 @@
+#include "calcolatore.h"
+
+#include "calculator_layout.h"
+#include "engine/calculation.h"
+#include "engine/number_text.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace ortambra {
+
+namespace {
+
+constexpr int EnterKey = 13;
+
+bool isEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+Calcolatore::Calcolatore(LayoutSet set, Platform& platform, SharedValues& shared)
+    : platform_(platform), shared_(shared) {
+    applyWindowSpec(this, this, calculatorWindowSpec(set));
+    buildControls(this, calculatorControls(), set);
+
+    Text2 = control<QLineEdit>(this, "Text2");
+    Text3 = control<QLineEdit>(this, "Text3");
+    Combo1 = control<QComboBox>(this, "Combo1");
+    Cmd_Uguale = control<QPushButton>(this, "Cmd_Uguale");
+    Cmd_Ricalcola = control<QPushButton>(this, "Cmd_Ricalcola");
+    Cmd_Esci = control<QPushButton>(this, "Cmd_Esci");
+    Label8 = control<QLabel>(this, "Label8");
+    Lbl_Calcolatrice = control<QLabel>(this, "Lbl_Calcolatrice");
+    Label8->setWordWrap(false); // a number broken at its decimal comma would read as another
+    resultFont_ = Label8->font();
+
+    Text2->installEventFilter(this);
+    Text3->installEventFilter(this);
+    connect(Combo1, &QComboBox::activated, this, &Calcolatore::Combo1_Click);
+    connect(Combo1, &QComboBox::editTextChanged, this, &Calcolatore::Combo1_Change);
+    connect(Cmd_Uguale, &QPushButton::clicked, this, &Calcolatore::Cmd_Uguale_Click);
+    connect(Cmd_Ricalcola, &QPushButton::clicked, this, &Calcolatore::Cmd_Ricalcola_Click);
+    connect(Cmd_Esci, &QPushButton::clicked, this, &Calcolatore::Cmd_Esci_Click);
+    Form_Load();
+}
+
+void Calcolatore::Form_Load() { Lbl_Calcolatrice->clear(); }
+
+Int16 Calcolatore::listIndex() const {
+    return static_cast<Int16>(Combo1->findText(Combo1->currentText(), Qt::MatchFixedString));
+}
+
+void Calcolatore::Combo1_Click() { Operazione = listIndex(); }
+
+void Calcolatore::Combo1_Change() { Operazione = listIndex(); }
+
+void Calcolatore::Text2_KeyPress(int key) {
+    if (key == EnterKey)
+        Text3->setFocus();
+}
+
+void Calcolatore::Text3_KeyPress(int key) {
+    if (key == EnterKey)
+        Cmd_Uguale_Click();
+}
+
+void Calcolatore::Cmd_Uguale_Click() {
+    if (Operazione >= Per && Operazione <= Diviso) {
+        const double a = readNumber(Text2->text(), Blanks::Leading);
+        const double b = readNumber(Text3->text(), Blanks::Leading);
+        const auto result = calculate(Operazione, a, b);
+        if (!result) {
+            // The last result stays for the answer box; the pupil can correct and try again.
+            Lbl_Calcolatrice->setText(QStringLiteral("Operazione impossibile"));
+            return;
+        }
+        showResult(calculatorText(*result, platform_.locale));
+    }
+    // Whatever the label shows, read with the locale that wrote it, is what the answer box gets.
+    shared_.Risultato = readCalculatorText(Label8->text(), platform_.locale);
+    Lbl_Calcolatrice->setText(
+        QStringLiteral("Clicca sulla casella vuota per trasferire il risultato"));
+}
+
+void Calcolatore::showResult(const QString& text) {
+    // A third has 15 digits and the box holds four at full size: the figure shrinks until the
+    // whole number fits, so no digit is ever cut off.
+    QFont font = resultFont_;
+    const double room = Label8->contentsRect().width();
+    while (font.pointSizeF() > 4.0 && QFontMetricsF(font).horizontalAdvance(text) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    Label8->setFont(font);
+    Label8->setText(text);
+}
+
+void Calcolatore::clearForNewCalculation() {
+    Text2->clear();
+    Text3->clear();
+    Label8->clear();
+    Text2->setFocus();
+    Lbl_Calcolatrice->clear();
+}
+
+void Calcolatore::Cmd_Ricalcola_Click() { clearForNewCalculation(); }
+
+void Calcolatore::Cmd_Esci_Click() {
+    clearForNewCalculation();
+    hide();
+}
+
+void Calcolatore::closeEvent(QCloseEvent* event) {
+    // The title bar's close button leaves the window as "Esci" does: hidden, the operation kept.
+    clearForNewCalculation();
+    event->accept();
+}
+
+bool Calcolatore::eventFilter(QObject* watched, QEvent* event) {
+    if (isEnter(event)) {
+        if (watched == Text2)
+            Text2_KeyPress(EnterKey);
+        else if (watched == Text3)
+            Text3_KeyPress(EnterKey);
+    }
+    return QWidget::eventFilter(watched, event); // no key is swallowed
+}
+
+} // namespace ortambra
