@@ -74,6 +74,9 @@ Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedVa
         Lbl_Operatore[at(i)] = control<QLabel>(client, arrayName("Lbl_Operatore", i));
         Lbl_Suggeri[at(i)] = control<QLabel>(client, arrayName("Lbl_Suggeri", i));
         Txt_Numero[at(i)]->installEventFilter(this);
+        // The answer box stands in for a number: the pupil types in the numbers' size.
+        setFontSize(Txt_Numero[at(i)], numberFontPoints(set));
+        Txt_Numero[at(i)]->setAlignment(Qt::AlignCenter);
     }
     Lbl_01 = control<QLabel>(client, "Lbl_01");
     Lbl_Titolo = control<QLabel>(client, "Lbl_Titolo");
