@@ -50,12 +50,4 @@ QString calculatorText(double value, const QLocale& locale) {
     return display.toString(value == 0.0 ? 0.0 : value, 'g', ShownDigits);
 }
 
-double readCalculatorText(QStringView text, const QLocale& locale) {
-    QLocale reader = locale;
-    reader.setNumberOptions(reader.numberOptions() | QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = reader.toDouble(text, &ok);
-    return ok && std::isfinite(value) ? value : 0.0;
-}
-
 } // namespace ortambra

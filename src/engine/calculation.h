@@ -19,7 +19,4 @@ std::optional<double> calculate(int operation, double a, double b);
 // sign, at most 15 significant digits, no thousands separator.
 QString calculatorText(double value, const QLocale& locale);
 
-// The number a display text shows, read with the same locale; an empty or unreadable text is 0.
-double readCalculatorText(QStringView text, const QLocale& locale);
-
 } // namespace ortambra

@@ -83,15 +83,22 @@ void Calcolatore::Cmd_Uguale_Click() {
             Lbl_Calcolatrice->setText(QStringLiteral("Operazione impossibile"));
             return;
         }
-        showResult(calculatorText(*result, platform_.locale));
+        showResult(*result);
     }
-    // Whatever the label shows, read with the locale that wrote it, is what the answer box gets.
-    shared_.Risultato = readCalculatorText(Label8->text(), platform_.locale);
+    shared_.Risultato = shownValue_;
     Lbl_Calcolatrice->setText(
         QStringLiteral("Clicca sulla casella vuota per trasferire il risultato"));
 }
 
-void Calcolatore::showResult(const QString& text) {
+void Calcolatore::showResult(double value) {
+    // The answer box gets the number the label shows, read with the locale that wrote it. Qt
+    // cannot read its own exponent form in some scripts; then the result at the 15 digits shown
+    // stands in.
+    const QString text = calculatorText(value, platform_.locale);
+    bool readable = false;
+    shownValue_ = platform_.locale.toDouble(text, &readable);
+    if (!readable)
+        shownValue_ = readNumber(generalText(value));
     // A third has 15 digits and the box holds four at full size: the figure shrinks until the
     // whole number fits, so no digit is ever cut off.
     QFont font = resultFont_;
@@ -106,6 +113,7 @@ void Calcolatore::clearForNewCalculation() {
     Text2->clear();
     Text3->clear();
     Label8->clear();
+    shownValue_ = 0.0;
     Text2->setFocus();
     Lbl_Calcolatrice->clear();
 }

@@ -41,12 +41,13 @@ class Calcolatore : public QWidget {
   private:
     void Form_Load();
     void clearForNewCalculation();
-    void showResult(const QString& text);
+    void showResult(double value);
     Int16 listIndex() const;
 
     Platform& platform_;
     SharedValues& shared_;
     Int16 Operazione = 0;
+    double shownValue_ = 0.0; // what Label8 shows, 0 while it is empty
     QFont resultFont_;
 
     QLineEdit* Text2 = nullptr;

@@ -66,10 +66,8 @@ class CalculationTest : public QObject {
             const QString shown = calculatorText(value, locale);
             QVERIFY2(!shown.contains(locale.groupSeparator()), qPrintable(shown));
             const double atShownDigits = QString::number(value, 'g', 15).toDouble();
-            QCOMPARE(readCalculatorText(shown, locale), atShownDigits);
+            QCOMPARE(locale.toDouble(shown), atShownDigits);
         }
-        QCOMPARE(readCalculatorText(u"", locale), 0.0);
-        QCOMPARE(readCalculatorText(u"abc", locale), 0.0);
     }
 };
 

@@ -282,8 +282,8 @@ class CalcolatoreTest : public QObject {
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
-        for (const auto& [tag, locale] : {std::pair{"it", italian}, {"C", QLocale::c()}}) {
-            const auto row = [&](const char* what) -> QTestData& {
+        for (const auto& entry : {std::pair{"it", italian}, {"C", QLocale::c()}}) {
+            const auto row = [&, tag = entry.first, locale = entry.second](const char* what) -> QTestData& {
                 return QTest::addRow("%s %s", tag, what) << locale;
             };
             row("divided by zero") << "Diviso" << "7" << "0";
