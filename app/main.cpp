@@ -1,5 +1,6 @@
 #include "engine/random_source.h"
 #include "forms/platform.h"
+#include "program/desktop.h"
 #include "program/layout_windows.h"
 
 #include <QApplication>
@@ -7,6 +8,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ortambra"));
+    QApplication::setDesktopFileName(QLatin1String(ortambra::desktopId));
+    QApplication::setWindowIcon(ortambra::programIcon());
+    ortambra::installQtItalian(app);
 
     ortambra::MersenneSource random;
     ortambra::QtMessageBoxes messages;
