@@ -1,5 +1,7 @@
 #include "layout_windows.h"
 
+#include "forms/frm_istruzioni.h"
+#include "forms/frm_nome.h"
 #include "game/zorvano.h"
 
 namespace ortambra {
@@ -23,9 +25,21 @@ Zorvano& LayoutWindows::main() {
 
 void LayoutWindows::showMain() { showInFront(&main()); }
 
-void LayoutWindows::showRegistration() {}
+Frm_Nome& LayoutWindows::registration() {
+    if (!registration_)
+        registration_ = std::make_unique<Frm_Nome>(set_, *this, shared_);
+    return *registration_;
+}
 
-void LayoutWindows::showInstructions() {}
+Frm_Istruzioni& LayoutWindows::instructions() {
+    if (!instructions_)
+        instructions_ = std::make_unique<Frm_Istruzioni>(set_, *this);
+    return *instructions_;
+}
+
+void LayoutWindows::showRegistration() { showInFront(&registration()); }
+
+void LayoutWindows::showInstructions() { showInFront(&instructions()); }
 
 void LayoutWindows::showCalculator() {}
 
