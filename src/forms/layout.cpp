@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <algorithm>
 #include <cmath>
 
@@ -67,6 +69,36 @@ void setFontSize(QWidget* widget, double points) {
 
 namespace {
 
+// A caption too long for one line wraps onto the next, as on the buttons the layouts were drawn
+// with ("Clicca per Non Facile" in a button 73 pixels wide).
+class CaptionButton final : public QPushButton {
+  public:
+    CaptionButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        if (fontMetrics().size(Qt::TextShowMnemonic, option.text).width() <= area.width()) {
+            QPushButton::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        if (option.state & QStyle::State_Sunken)
+            area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+        const bool underline = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this);
+        painter.drawItemText(area,
+                             Qt::AlignCenter | Qt::TextWordWrap |
+                                 (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic),
+                             palette(), isEnabled(), caption, QPalette::ButtonText);
+    }
+};
+
 QWidget* createControl(const ControlSpec& spec, QWidget* client) {
     switch (spec.kind) {
     case Kind::Label: {
@@ -88,7 +120,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* client) {
         return box;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(spec.caption, client);
+        auto* button = new CaptionButton(spec.caption, client);
         button->setAutoDefault(true); // Enter presses the focused button, as Space does
         return button;
     }

@@ -294,6 +294,28 @@ class WindowLayouts : public QObject {
         }
     }
 
+    // A caption wider than its button goes on two lines instead of losing its ends.
+    void longButtonCaptionsWrap() {
+        Windows windows;
+        Zorvano& main = windows.compact.main();
+        main.Cmd_Facile_Click();
+        auto* button = control<QPushButton>(main.centralWidget(), "Cmd_Facile");
+        QCOMPARE(button->text(), "Clicca per Non Facile");
+        const QImage picture = button->grab().toImage();
+        int first = -1, last = -1, left = picture.width(), right = -1;
+        for (int y = 3; y < picture.height() - 3; ++y)
+            for (int x = 3; x < picture.width() - 3; ++x)
+                if (qGray(picture.pixel(x, y)) < 100) {
+                    first = first < 0 ? y : first;
+                    last = y;
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        QVERIFY(first >= 0);
+        QVERIFY(last - first > button->fontMetrics().height()); // two lines of ink
+        QVERIFY(left > 3 && right < picture.width() - 4);      // nothing cut at the sides
+    }
+
     void registrationLooks_data() {
         QTest::addColumn<LayoutSet>("set");
         QTest::newRow("standard") << LayoutSet::Standard;
