@@ -313,7 +313,7 @@ class WindowLayouts : public QObject {
                 }
         QVERIFY(first >= 0);
         QVERIFY(last - first > button->fontMetrics().height()); // two lines of ink
-        QVERIFY(left > 3 && right < picture.width() - 4);      // nothing cut at the sides
+        QVERIFY(left > 3 && right < picture.width() - 4);       // nothing cut at the sides
     }
 
     void registrationLooks_data() {
