@@ -56,10 +56,9 @@ void Frm_Nome::Cmd_Istruzioni_Click() {
     Istruzioni_Visibili = !Istruzioni_Visibili;
     const bool names = !Istruzioni_Visibili;
     Cmd_Istruzioni->setText(names ? QStringLiteral("&Come si gioca") : QStringLiteral("&Chiudi"));
-    for (QWidget* field : {static_cast<QWidget*>(Lbl_Nome), static_cast<QWidget*>(Lbl_Classe),
-                           static_cast<QWidget*>(Txt_Nome), static_cast<QWidget*>(Txt_Classe),
-                           static_cast<QWidget*>(Cmd_Conferma)})
-        field->setVisible(names);
+    const std::array<QWidget*, 5> fields{Lbl_Nome, Lbl_Classe, Txt_Nome, Txt_Classe, Cmd_Conferma};
+    for (QWidget* field : fields)
+        field->setVisible(names); // hiding the confirmation too: no confirming unseen fields
     for (QLabel* line : Lbl_Istruzioni)
         line->setVisible(!names);
 }

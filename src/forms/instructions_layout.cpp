@@ -8,7 +8,7 @@ namespace ortambra {
 
 namespace {
 
-std::size_t line(int index) {
+std::size_t lineIndex(int index) {
     Q_ASSERT(index >= 0 && index < InstructionLineCount);
     return static_cast<std::size_t>(index);
 }
@@ -27,7 +27,7 @@ QString instructionLine(LinesFor window, int index) {
         "la risposta in questo caso non verrà conteggiata come valida.",
         "L'uso della calcolatrice non condiziona la valutazione.",
     };
-    QString text = QString::fromUtf8(lines[line(index)]);
+    QString text = QString::fromUtf8(lines[lineIndex(index)]);
     if (window == LinesFor::Instructions && index == 5)
         text.replace(QStringLiteral("facilitato"), QStringLiteral("Facilitato"));
     return text;
@@ -38,7 +38,7 @@ QColor instructionColour(int index) {
         colours::blue, colours::blue, colours::blue, colours::darkBlue, colours::magenta,
         colours::teal, colours::teal, colours::teal, colours::purple,
     };
-    return colours[line(index)];
+    return colours[lineIndex(index)];
 }
 
 const WindowSpec& instructionsWindowSpec(LayoutSet set) {
@@ -77,7 +77,7 @@ std::vector<ControlSpec> makeControls() {
         ControlSpec& line = c.emplace_back();
         line.name = arrayName("Lbl_Istruzioni", i);
         line.caption = instructionLine(LinesFor::Instructions, i);
-        line.standard = places[static_cast<std::size_t>(i)];
+        line.standard = places[lineIndex(i)];
         line.font = {Face::Sans, 13.5};
         line.fore = instructionColour(i);
         line.align = centred;

@@ -31,6 +31,7 @@ void Sfondo::Form_Load() {
                        QString::number(Altezza),
                    MessageBoxes::Buttons::OkCancel);
     show();
+    // A small backdrop at its design place, not a maximized one, so the pupil can click it.
     setWindowState(Qt::WindowNoState);
     loaded_ = true;
     chosenSet().showRegistration();
