@@ -1,5 +1,7 @@
 #include "engine/random_source.h"
 #include "forms/platform.h"
+#include "forms/screen_size.h"
+#include "forms/sfondo.h"
 #include "program/desktop.h"
 #include "program/layout_windows.h"
 
@@ -17,7 +19,11 @@ int main(int argc, char* argv[]) {
     ortambra::Platform platform{random, messages, [] { return QDate::currentDate(); },
                                 QLocale::system(), [] { QCoreApplication::quit(); }};
     ortambra::SharedValues shared;
-    ortambra::LayoutWindows windows(ortambra::LayoutSet::Standard, platform, shared);
-    windows.showMain();
+    // Only the set the screen calls for ever creates a window.
+    ortambra::LayoutWindows standard(ortambra::LayoutSet::Standard, platform, shared);
+    ortambra::LayoutWindows compact(ortambra::LayoutSet::Compact, platform, shared);
+    ortambra::QtScreenSize screen;
+    ortambra::Sfondo sfondo(screen, messages, standard, compact);
+    sfondo.Form_Load();
     return QApplication::exec();
 }

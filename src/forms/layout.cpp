@@ -88,8 +88,11 @@ QWidget* createControl(const ControlSpec& spec, QWidget* client) {
         box->setText(spec.caption);
         return box;
     }
-    case Kind::Button:
-        return new CaptionButton(spec.caption, client);
+    case Kind::Button: {
+        auto* button = new CaptionButton(spec.caption, client);
+        button->setAutoDefault(true); // Enter presses the focused button, as Space does
+        return button;
+    }
     case Kind::List:
         return new QListWidget(client);
     case Kind::Combo: {
@@ -123,13 +126,24 @@ void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, Layou
         if (!spec.toolTip.isEmpty())
             widget->setToolTip(spec.toolTip);
         widget->setVisible(spec.visible);
-        if (spec.tabIndex >= 0)
+        if (!spec.accessible.isEmpty()) {
+            if (spec.kind == Kind::Label || spec.kind == Kind::Button)
+                widget->setAccessibleDescription(spec.accessible);
+            else
+                widget->setAccessibleName(spec.accessible);
+        }
+        // Labels have a tab index too but never take the focus; Qt leaves them out of the chain.
+        if (spec.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
             tabbed.emplace_back(spec.tabIndex, widget);
     }
     std::stable_sort(tabbed.begin(), tabbed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabbed.size(); ++i)
         QWidget::setTabOrder(tabbed[i - 1].second, tabbed[i].second);
+    const auto first = std::find_if(tabbed.begin(), tabbed.end(),
+                                    [](const auto& entry) { return !entry.second->isHidden(); });
+    if (first != tabbed.end())
+        first->second->setFocus();
 }
 
 void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& spec) {

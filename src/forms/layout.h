@@ -50,6 +50,10 @@ struct ControlSpec {
     bool border = false;
     bool visible = true;
     int tabIndex = -1; // -1: creation order
+    // For screen readers. A box or list has no caption of its own, so this is its accessible
+    // name (what to type or read there); a label or button is named by its live caption, and
+    // this describes what it is for.
+    QString accessible;
     QStringList items; // a combo box's list; its caption is the text it shows at load
     QString toolTip;
 
@@ -70,7 +74,8 @@ struct WindowSpec {
 QString arrayName(const QString& base, int index); // "Lbl_Numero(3)"
 
 // Creates the controls of `specs` as children of `client`, in table order, at the geometry of
-// `set`, and applies the table's tab order. Controls are found again by objectName.
+// `set`, and applies the table's tab order; the first control of that order that can take the
+// focus holds it when the window opens. Controls are found again by objectName.
 void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, LayoutSet set);
 
 // Places a top-level window at its design client size and position.

@@ -18,11 +18,14 @@ namespace {
 
 using Lefts = std::array<int, 6>;
 
+// The model's accessible text may hold %1, the position counted from 1 as a pupil counts.
 void addArray(std::vector<ControlSpec>& specs, const ControlSpec& model, const Lefts& standard,
               const Lefts& compact) {
     for (std::size_t i = 0; i < 6; ++i) {
         ControlSpec spec = model;
         spec.name = arrayName(model.name, static_cast<int>(i));
+        if (spec.accessible.contains(QStringLiteral("%1")))
+            spec.accessible = spec.accessible.arg(i + 1);
         spec.standard.left = standard[i];
         spec.compact->left = compact[i];
         specs.push_back(spec);
@@ -39,12 +42,14 @@ std::vector<ControlSpec> makeControls() {
     // Answer boxes: only the one at the hidden position is shown during an exercise.
     addArray(c,
              {"Txt_Numero", Kind::TextBox, "", {0, 1320, 1000, 800}, Twips{0, 1320, 800, 600},
-              {}, colours::blue, colours::cyan, Qt::AlignLeft, false, false},
+              {}, colours::blue, colours::cyan, Qt::AlignLeft, false, false, -1,
+              "Scrivi il numero mancante"},
              {1200, 3240, 5280, 7320, 9360, 11400}, {1200, 3000, 4800, 6600, 8280, 10080});
     {
         ControlSpec number{"Lbl_Numero", Kind::Label, "?", {0, 1320, 1005, 795},
                            Twips{0, 1320, 795, 600}, {Face::Sans, 24}, colours::red,
-                           colours::cyan, Qt::AlignHCenter | Qt::AlignVCenter, true};
+                           colours::cyan, Qt::AlignHCenter | Qt::AlignVCenter, true, true, -1,
+                           "Numero %1 della serie"};
         const auto first = c.size();
         addArray(c, number, {1200, 3240, 5280, 7320, 9360, 11380},
                  {1200, 3000, 4800, 6600, 8280, 10080});
@@ -54,24 +59,30 @@ std::vector<ControlSpec> makeControls() {
     }
     addArray(c,
              {"Lbl_Operatore", Kind::Label, "", {0, 1560, 255, 255}, Twips{0, 1560, 255, 255},
-              sans135, colours::red, {}, centred, false, false},
+              sans135, colours::red, {}, centred, false, false, -1, "Operazione del passo %1"},
              {480, 2400, 4440, 6480, 8520, 10560}, {480, 2160, 3960, 5760, 7560, 9240});
     addArray(c,
              {"Lbl_Suggeri", Kind::Label, "", {0, 1560, 255, 255}, Twips{0, 1560, 255, 255}, {},
-              {}, {}, centred, false, false},
+              {}, {}, centred, false, false, -1, "Valore del passo %1"},
              {840, 2760, 4800, 6840, 8880, 10920}, {840, 2520, 4320, 6120, 7920, 9600});
     c.push_back({"Lbl_01", Kind::Label, "", {120, 1560, 255, 255}, {}, {}, {}, {}, centred});
+    c.back().accessible = "Valore di partenza";
     c.push_back({"Lbl_Esercizio", Kind::Label, "", {1800, 2640, 2295, 615}, {}, sans135,
                  colours::red});
+    c.back().accessible = "Numero dell'esercizio";
     c.push_back({"Lbl_Risultati", Kind::Label, "", {5040, 2520, 5445, 1395}, {}, {},
                  colours::blue});
+    c.back().accessible = "Esito della risposta e riepilogo del gioco";
     c.push_back({"Lbl_Difficoltà", Kind::Label, "", {1800, 3360, 2415, 495}, {}, {},
                  colours::blue});
+    c.back().accessible = "Difficoltà scelta";
     c.push_back({"Lbl_Complessità", Kind::Label, "", {1800, 3840, 2415, 255}, {}, {},
                  colours::blue});
+    c.back().accessible = "Complessità scelta";
     c.push_back({"Lbl_Per_Iniziare", Kind::Label, "Clicca Via per iniziare",
                  {9720, 3960, 1335, 615}, Twips{9240, 3960, 1335, 495},
                  {Face::Sans, 9.75, true}, colours::red, {}, centred});
+    c.back().accessible = "Suggerimento";
 
     const auto button = [&c](const char* name, const char* caption, Twips standard, int left) {
         c.push_back({name, Kind::Button, caption, standard,
@@ -80,8 +91,10 @@ std::vector<ControlSpec> makeControls() {
     button("Cmd_Soluzione", "&Soluzione", {1800, 4680, 1095, 495}, 1440);
     button("Cmd_Help", "&Parziale", {3120, 4680, 1095, 495}, 2760);
     button("Cmd_Facile", "Facilitato", {8520, 4680, 1095, 495}, 8040);
+    c.back().accessible = "Gioco facilitato: evidenzia il ritmo con i colori";
     button("Cmd_Via", "&Via", {9840, 4680, 1095, 495}, 9360);
     c.push_back({"List1", Kind::List, "", {1800, 5280, 9255, 1035}, Twips{1320, 5280, 9255, 1035}});
+    c.back().accessible = "Risultati degli esercizi";
     button("Cmd_Stampa", "S&tampa", {1800, 6600, 1095, 495}, 1440);
     button("Cmd_Risultati", "&Risultati", {3120, 6600, 1095, 495}, 2760);
     button("Cmd_Calcolatore", "&Calcolatore", {8520, 6720, 1095, 495}, 8040);

@@ -336,7 +336,7 @@ void Zorvano::Cmd_Stampa_Click() {}
 
 void Zorvano::Cmd_Calcolatore_Click() { windows_.showCalculator(); }
 
-void Zorvano::Mnu_Istruzioni_Click() {}
+void Zorvano::Mnu_Istruzioni_Click() { windows_.showInstructions(); }
 
 void Zorvano::Info_Click() {
     platform_.messages.show(this, QStringLiteral("Ortambra"),

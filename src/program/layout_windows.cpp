@@ -1,6 +1,8 @@
 #include "layout_windows.h"
 
 #include "forms/calcolatore.h"
+#include "forms/frm_istruzioni.h"
+#include "forms/frm_nome.h"
 #include "game/zorvano.h"
 
 namespace ortambra {
@@ -24,14 +26,28 @@ Zorvano& LayoutWindows::main() {
 
 void LayoutWindows::showMain() { showInFront(&main()); }
 
-void LayoutWindows::showRegistration() {}
+Frm_Nome& LayoutWindows::registration() {
+    if (!registration_)
+        registration_ = std::make_unique<Frm_Nome>(set_, *this, shared_);
+    return *registration_;
+}
 
-void LayoutWindows::showInstructions() {}
+Frm_Istruzioni& LayoutWindows::instructions() {
+    if (!instructions_)
+        instructions_ = std::make_unique<Frm_Istruzioni>(set_, *this);
+    return *instructions_;
+}
 
-void LayoutWindows::showCalculator() {
+void LayoutWindows::showRegistration() { showInFront(&registration()); }
+
+void LayoutWindows::showInstructions() { showInFront(&instructions()); }
+
+Calcolatore& LayoutWindows::calculator() {
     if (!calculator_)
         calculator_ = std::make_unique<Calcolatore>(set_, platform_, shared_);
-    showInFront(calculator_.get());
+    return *calculator_;
 }
+
+void LayoutWindows::showCalculator() { showInFront(&calculator()); }
 
 } // namespace ortambra

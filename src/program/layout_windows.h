@@ -10,6 +10,8 @@
 namespace ortambra {
 
 class Calcolatore;
+class Frm_Istruzioni;
+class Frm_Nome;
 class Zorvano;
 
 // Owns the windows of one layout set, each created on first use and kept until the end.
@@ -25,6 +27,9 @@ class LayoutWindows final : public WindowSet {
 
     LayoutSet layoutSet() const { return set_; }
     Zorvano& main();
+    Frm_Nome& registration();
+    Frm_Istruzioni& instructions();
+    Calcolatore& calculator();
 
   private:
     LayoutSet set_;
@@ -32,6 +37,8 @@ class LayoutWindows final : public WindowSet {
     SharedValues& shared_;
     std::unique_ptr<Zorvano> main_;
     std::unique_ptr<Calcolatore> calculator_;
+    std::unique_ptr<Frm_Nome> registration_;
+    std::unique_ptr<Frm_Istruzioni> instructions_;
 };
 
 // Brings a top-level window up and in front, as showing an already visible form does.

@@ -2,6 +2,7 @@
 
 #include "engine/random_source.h"
 #include "forms/platform.h"
+#include "forms/screen_size.h"
 
 #include <QDate>
 #include <QLocale>
@@ -53,6 +54,16 @@ struct TestPlatform {
     FakeMessageBoxes messages;
     int quits = 0;
     Platform platform;
+};
+
+// A screen of any size.
+class FakeScreen final : public ScreenSize {
+  public:
+    explicit FakeScreen(QSize size) : size_(size) {}
+    QSize primary() const override { return size_; }
+
+  private:
+    QSize size_;
 };
 
 // The largest float below 1, the top of every draw.

@@ -1,0 +1,22 @@
+#include "frm_istruzioni.h"
+
+#include "instructions_layout.h"
+#include "window_set.h"
+
+#include <QPushButton>
+
+namespace ortambra {
+
+Frm_Istruzioni::Frm_Istruzioni(LayoutSet set, WindowSet& windows) : set_(set), windows_(windows) {
+    applyWindowSpec(this, this, instructionsWindowSpec(set));
+    buildControls(this, instructionsWindowControls(), set);
+    connect(control<QPushButton>(this, "Cmd_Conferma"), &QPushButton::clicked, this,
+            &Frm_Istruzioni::Cmd_Conferma_Click);
+}
+
+void Frm_Istruzioni::Cmd_Conferma_Click() {
+    windows_.showMain();
+    hide();
+}
+
+} // namespace ortambra

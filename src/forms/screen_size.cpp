@@ -1,0 +1,17 @@
+#include "screen_size.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace ortambra {
+
+QSize QtScreenSize::primary() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(0, 0);
+}
+
+bool isCompactScreen(int width, int height) {
+    return width < 1024 && height < 768;
+}
+
+} // namespace ortambra

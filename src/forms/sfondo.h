@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+namespace ortambra {
+
+class MessageBoxes;
+class ScreenSize;
+class WindowSet;
+
+// The background window the program starts with. It measures the screen once and opens the
+// registration window of the set that fits it; activating it later brings that window back.
+class Sfondo : public QWidget {
+    Q_OBJECT
+
+  public:
+    Sfondo(const ScreenSize& screen, MessageBoxes& messages, WindowSet& standard,
+           WindowSet& compact);
+
+    void Form_Load();
+
+    std::int32_t Larghezza = 0;
+    std::int32_t Altezza = 0;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void Form_GotFocus();
+    WindowSet& chosenSet() const;
+
+    const ScreenSize& screen_;
+    MessageBoxes& messages_;
+    WindowSet& standard_;
+    WindowSet& compact_;
+    bool loaded_ = false;
+};
+
+} // namespace ortambra
