@@ -1,5 +1,6 @@
 #include "engine/random_source.h"
 #include "forms/platform.h"
+#include "forms/qt_printing.h"
 #include "program/layout_windows.h"
 
 #include <QApplication>
@@ -10,8 +11,10 @@ int main(int argc, char* argv[]) {
 
     ortambra::MersenneSource random;
     ortambra::QtMessageBoxes messages;
+    ortambra::QtPrinting printing;
     ortambra::Platform platform{random, messages, [] { return QDate::currentDate(); },
-                                QLocale::system(), [] { QCoreApplication::quit(); }};
+                                QLocale::system(), [] { QCoreApplication::quit(); },
+                                printing};
     ortambra::SharedValues shared;
     ortambra::LayoutWindows windows(ortambra::LayoutSet::Standard, platform, shared);
     windows.showMain();

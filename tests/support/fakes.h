@@ -2,6 +2,7 @@
 
 #include "engine/random_source.h"
 #include "forms/platform.h"
+#include "recording_printer.h"
 
 #include <QDate>
 #include <QLocale>
@@ -52,6 +53,7 @@ struct TestPlatform {
     FakeRandom random;
     FakeMessageBoxes messages;
     int quits = 0;
+    FakePrinting printing;
     Platform platform;
 };
 
