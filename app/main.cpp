@@ -1,5 +1,6 @@
 #include "engine/random_source.h"
 #include "forms/platform.h"
+#include "forms/qt_printing.h"
 #include "forms/screen_size.h"
 #include "forms/sfondo.h"
 #include "program/desktop.h"
@@ -16,8 +17,10 @@ int main(int argc, char* argv[]) {
 
     ortambra::MersenneSource random;
     ortambra::QtMessageBoxes messages;
+    ortambra::QtPrinting printing;
     ortambra::Platform platform{random, messages, [] { return QDate::currentDate(); },
-                                QLocale::system(), [] { QCoreApplication::quit(); }};
+                                QLocale::system(), [] { QCoreApplication::quit(); },
+                                printing};
     ortambra::SharedValues shared;
     // Only the set the screen calls for ever creates a window.
     ortambra::LayoutWindows standard(ortambra::LayoutSet::Standard, platform, shared);

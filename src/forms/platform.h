@@ -9,6 +9,7 @@ class QWidget;
 
 namespace ortambra {
 
+class Printing;
 class RandomSource;
 
 // Modal message boxes, behind an interface so that no test ever waits on one.
@@ -36,6 +37,7 @@ struct Platform {
     std::function<QDate()> today;
     QLocale locale;
     std::function<void()> quit;
+    Printing& printing; // the print dialog and the printer it chooses
 };
 
 } // namespace ortambra

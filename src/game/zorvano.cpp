@@ -5,6 +5,9 @@
 #include "forms/colours.h"
 #include "forms/main_layout.h"
 #include "forms/window_set.h"
+#include "report/printed_report.h"
+#include "report/printing.h"
+#include "report/results_view.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -14,6 +17,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -58,6 +62,35 @@ void styleFeedback(QLabel* label, double points, Qt::Alignment align, const QCol
 }
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+QRect designGeometry(LayoutSet set, const QString& name) {
+    for (const auto& spec : mainWindowControls()) {
+        if (spec.name == name)
+            return spec.geometry(set).pixels();
+    }
+    return {};
+}
+
+// The summary's eight lines are more than the feedback label's box was drawn for: widen it until
+// each line fits on a line of its own and let it grow upwards, into the free band under the
+// numbers, so that it stays clear of the hint and the buttons below.
+void fitToText(QLabel* label) {
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& line : label->text().split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int frame = label->width() - label->contentsRect().width() + 2 * label->margin();
+    const QRect area = label->parentWidget()->rect();
+    QRect box = label->geometry();
+    box.setWidth(std::clamp(widest + frame + metrics.averageCharWidth(), box.width(),
+                            area.width()));
+    if (box.right() > area.right())
+        box.moveRight(area.right());
+    // A name too long for the window wraps; the label then grows up to the window's top.
+    const int height = std::max(box.height(), label->heightForWidth(box.width()));
+    box.setTop(std::max(area.top(), box.bottom() + 1 - height));
+    label->setGeometry(box);
+}
 
 } // namespace
 
@@ -199,6 +232,8 @@ void Zorvano::Cmd_Via_Click() {
         Lbl_Numero[at(i)]->show();
     }
     styleFeedback(Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
+    // The results view may have grown the label.
+    Lbl_Risultati->setGeometry(designGeometry(set_, QStringLiteral("Lbl_Risultati")));
     Cmd_Via->setEnabled(false);
     Lbl_Per_Iniziare->hide();
     Cmd_Risultati->setEnabled(false);
@@ -330,9 +365,30 @@ void Zorvano::Cmd_Soluzione_Click() {
     answerBox()->setFocus();
 }
 
-void Zorvano::Cmd_Risultati_Click() {}
+void Zorvano::Cmd_Risultati_Click() {
+    List1->clear();
+    for (int i = 0; i < 6; ++i) {
+        Lbl_Suggeri[at(i)]->hide();
+        Lbl_Operatore[at(i)]->hide();
+    }
+    Lbl_01->hide();
+    setCaption(Lbl_Risultati, {});
+    styleFeedback(Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
+    state_.refreshCleanSuccesses();
+    setCaption(Lbl_Risultati, resultsSummary(state_, shared_, platform_.today(), platform_.locale));
+    fitToText(Lbl_Risultati); // Cmd_Via_Click gives the label its own box back
+    List1->show();
+    List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
+}
 
-void Zorvano::Cmd_Stampa_Click() {}
+void Zorvano::Cmd_Stampa_Click() {
+    state_.refreshCleanSuccesses(); // before the dialog, so a cancelled print updates it too
+    const std::optional<int> copies = platform_.printing.choosePrinter(this);
+    if (!copies)
+        return;
+    printReport(platform_.printing.printer(), state_, shared_, platform_.today(),
+                platform_.locale, *copies);
+}
 
 void Zorvano::Cmd_Calcolatore_Click() { windows_.showCalculator(); }
 

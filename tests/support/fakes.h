@@ -3,6 +3,7 @@
 #include "engine/random_source.h"
 #include "forms/platform.h"
 #include "forms/screen_size.h"
+#include "recording_printer.h"
 
 #include <QDate>
 #include <QLocale>
@@ -53,6 +54,7 @@ struct TestPlatform {
     FakeRandom random;
     FakeMessageBoxes messages;
     int quits = 0;
+    FakePrinting printing;
     Platform platform;
 };
 

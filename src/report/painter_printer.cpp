@@ -1,0 +1,157 @@
+#include "painter_printer.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+
+namespace ortambra {
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+
+} // namespace
+
+PainterPrinter::PainterPrinter(QPagedPaintDevice& device)
+    : device_(device), font_(QStringLiteral("Arial")) {
+    font_.setPointSizeF(12);
+}
+
+PainterPrinter::~PainterPrinter() {
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void PainterPrinter::setFontName(const QString& name) {
+    font_.setFamily(name);
+    // A face the system lacks falls back to a sans serif, as the report was drawn in one.
+    font_.setStyleHint(QFont::SansSerif);
+}
+
+void PainterPrinter::setFontSize(double points) {
+    if (points > 0.0)
+        font_.setPointSizeF(points);
+}
+
+void PainterPrinter::setPosition(QPoint twips) {
+    x_ = twips.x() * device_.logicalDpiX() / TwipsPerInch;
+    y_ = twips.y() * device_.logicalDpiY() / TwipsPerInch;
+}
+
+void PainterPrinter::print(const QString& first, const QString& second) {
+    write(first);
+    write(second);
+    newLine();
+}
+
+void PainterPrinter::write(const QString& text) {
+    const QStringList lines = text.split(u'\r');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            newLine();
+        if (!lines[i].isEmpty())
+            draw(lines[i]);
+    }
+}
+
+double PainterPrinter::lineHeight() const {
+    return QFontMetricsF(font_, &device_).lineSpacing();
+}
+
+void PainterPrinter::newLine() {
+    x_ = 0.0;
+    y_ += lineHeight();
+}
+
+bool PainterPrinter::beginDocument() {
+    if (painter_.isActive())
+        return true;
+    if (failed_)
+        return false;
+    if (!painter_.begin(&device_)) {
+        failed_ = true;
+        return false;
+    }
+    pages_ = 1;
+    return true;
+}
+
+void PainterPrinter::draw(QString segment) {
+    const QFontMetricsF metrics(font_, &device_);
+    while (!segment.isEmpty()) {
+        if (segment.trimmed().isEmpty()) {
+            // Blanks leave no ink: they neither open the document nor carry a page break, so a
+            // page never starts with empty lines.
+            x_ += metrics.horizontalAdvance(segment);
+            return;
+        }
+        const double room = device_.width() - x_;
+        if (metrics.horizontalAdvance(segment) <= room) {
+            ink(segment);
+            return;
+        }
+        // The longest series rows are wider than a sheet: what does not fit goes on to the next
+        // line rather than past the paper's edge. It breaks at the widest gap that fits, the
+        // last of them, so a row breaks between its groups and keeps each "=" by its number.
+        qsizetype cut = 0;
+        qsizetype widestGap = 0;
+        for (qsizetype i = 1; i < segment.size(); ++i) {
+            if (segment[i] != u' ' || segment[i - 1] == u' ')
+                continue;
+            if (metrics.horizontalAdvance(segment.first(i)) > room)
+                break;
+            qsizetype gap = 0;
+            while (i + gap < segment.size() && segment[i + gap] == u' ')
+                ++gap;
+            if (gap >= widestGap) {
+                widestGap = gap;
+                cut = i;
+            }
+        }
+        if (cut == 0 && x_ == 0.0) {
+            ink(segment); // one word wider than the sheet: nothing better to do
+            return;
+        }
+        if (cut > 0)
+            ink(segment.first(cut));
+        newLine();
+        qsizetype next = cut;
+        while (next < segment.size() && segment[next] == u' ')
+            ++next;
+        segment = segment.mid(next);
+    }
+}
+
+void PainterPrinter::ink(const QString& text) {
+    if (!beginDocument())
+        return;
+    for (; pendingPages_ > 0; --pendingPages_) {
+        if (device_.newPage())
+            ++pages_;
+    }
+    const QFontMetricsF metrics(font_, &device_);
+    if (y_ > 0.0 && y_ + metrics.lineSpacing() > device_.height()) {
+        if (device_.newPage())
+            ++pages_;
+        y_ = 0.0;
+    }
+    painter_.setFont(font_);
+    painter_.drawText(QPointF(x_, y_ + metrics.ascent()), text);
+    x_ += metrics.horizontalAdvance(text);
+}
+
+void PainterPrinter::newPage() {
+    ++pendingPages_;
+    x_ = 0.0;
+    y_ = 0.0;
+}
+
+void PainterPrinter::endDoc() {
+    if (painter_.isActive())
+        painter_.end();
+    pendingPages_ = 0;
+    failed_ = false;
+    x_ = 0.0;
+    y_ = 0.0;
+}
+
+} // namespace ortambra

@@ -1,0 +1,74 @@
+#include "results_view.h"
+
+#include "engine/number_text.h"
+
+#include <algorithm>
+
+namespace ortambra {
+
+namespace report_text {
+
+QString difficultyLine(const GameState& state) {
+    return strText(state.Esercizi_Bassa) + QStringLiteral(" Difficoltà Bassa; ") +
+           strText(state.Esercizi_Media) + QStringLiteral(" Difficoltà Media; ") +
+           strText(state.Esercizi_Alta) + QStringLiteral(" Difficoltà Alta.");
+}
+
+int lastArchived(const GameState& state) {
+    return std::clamp(int{state.Num_Esercizio}, 0, GameState::MaxExercises);
+}
+
+QString blanks(int count) {
+    return QString(count, u' ');
+}
+
+} // namespace report_text
+
+using namespace report_text;
+
+QString resultsSummary(const GameState& state, const SharedValues& player, QDate date,
+                       const QLocale& locale) {
+    const QStringList lines{
+        dateText(date, locale),
+        player.Nome + u' ' + player.Classe,
+        QStringLiteral("Esercizi proposti: ") + strText(state.Num_Esercizio),
+        QStringLiteral("Facilitati: ") + strText(state.Facilitati),
+        difficultyLine(state),
+        QStringLiteral("Tentativi errati: ") + strText(state.Errori),
+        QStringLiteral("Chiesto aiuto: ") + strText(state.Aiuti) + QStringLiteral(" volte"),
+        QStringLiteral("Zorvano indovinate: ") + strText(state.Indovinate_Pulite),
+    };
+    return lines.join(u'\r');
+}
+
+QString resultsSeriesRow(const GameState& state, int n) {
+    // Blanks before and after the step of each position; the list has always been spaced so.
+    static constexpr int before[6] = {3, 3, 3, 5, 3, 3};
+    static constexpr int after[6] = {3, 3, 3, 5, 5, 3};
+    const auto row = static_cast<std::size_t>(n);
+    QString text = state.Archivio_Inizio[row] + blanks(3);
+    for (std::size_t k = 0; k < 6; ++k) {
+        if (k > 0)
+            text += blanks(10);
+        text += state.Archivio_Operatori[row][k] + blanks(before[k]) +
+                strText(state.Archivio_Passi[row][k]) + blanks(after[k]) + u'=' +
+                strText(state.Archivio_Numeri[row][k]);
+    }
+    return text;
+}
+
+QStringList resultsRows(const GameState& state, const SharedValues& player, QDate date,
+                        const QLocale& locale) {
+    QStringList rows{dateText(date, locale), QStringLiteral("Nome: ") + player.Nome,
+                     QStringLiteral("Classe: ") + player.Classe, QString()};
+    for (int n = 1; n <= lastArchived(state); ++n) {
+        const auto row = static_cast<std::size_t>(n);
+        rows << QStringLiteral("Esercizio ") + plainText(n) << resultsSeriesRow(state, n)
+             << QStringLiteral("Numero richiesto: ") + strText(state.Risposte[row])
+             << QStringLiteral("Tentativi errati: ") + strText(state.Errori_Esercizio[row])
+             << state.Nota_Facilitato[row] << state.Nota_Aiuto[row] << QString();
+    }
+    return rows;
+}
+
+} // namespace ortambra
