@@ -282,6 +282,13 @@ void Zorvano::enableNextExercise() {
     }
     Cmd_Risultati->setEnabled(true);
     Cmd_Stampa->setEnabled(true);
+    // The closing message is longer than the start hint its label was drawn for: widen the
+    // label about its centre so that it reads in two lines. No exercise follows to restore it.
+    QRect place = Lbl_Per_Iniziare->geometry();
+    const int centre = place.center().x();
+    place.setWidth(toPixels(2100));
+    place.moveLeft(centre - place.width() / 2);
+    Lbl_Per_Iniziare->setGeometry(place);
     Lbl_Per_Iniziare->setText(QStringLiteral("Esercizi finiti: guarda i risultati"));
     Lbl_Per_Iniziare->show();
 }

@@ -271,8 +271,13 @@ class ZorvanoTest : public QObject {
         QVERIFY(rig.button("Cmd_Risultati")->isEnabled());
         QVERIFY(rig.button("Cmd_Stampa")->isEnabled());
         QVERIFY(rig.label("Lbl_Per_Iniziare")->isVisible());
-        QCOMPARE(rig.label("Lbl_Per_Iniziare")->text(),
-                 QStringLiteral("Esercizi finiti: guarda i risultati"));
+        QLabel* closing = rig.label("Lbl_Per_Iniziare");
+        QCOMPARE(closing->text(), QStringLiteral("Esercizi finiti: guarda i risultati"));
+        // The whole message reads inside the label and the label inside the window.
+        const QRect needed = closing->fontMetrics().boundingRect(
+            closing->contentsRect(), int(Qt::TextWordWrap | closing->alignment()), closing->text());
+        QVERIFY(closing->contentsRect().contains(needed));
+        QVERIFY(closing->parentWidget()->rect().contains(closing->geometry()));
         rig.click("Cmd_Via");
         QTest::keyClick(rig.button("Cmd_Via"), Qt::Key_Space);
         rig.window.Cmd_Via_Click(); // even called directly, exercise 101 never starts
