@@ -44,6 +44,16 @@ QStringList pagesOf(const QString& pdf) {
     return pages;
 }
 
+// The lines of a page that carry text, with their blanks evened out.
+QStringList printedLines(const QString& page) {
+    QStringList lines;
+    for (const QString& line : page.split(u'\n')) {
+        if (!line.trimmed().isEmpty())
+            lines << line.simplified();
+    }
+    return lines;
+}
+
 QList<int> exerciseNumbers(const QString& text) {
     QList<int> numbers;
     static const QRegularExpression heading(QStringLiteral("^\\s*Esercizio (\\d+)\\s*$"),
@@ -110,11 +120,7 @@ class TestPainterPrinter : public QObject {
 
         const QStringList pages = pagesOf(file);
         QCOMPARE(pages.size(), 1);
-        QStringList lines;
-        for (const QString& line : pages.first().split(u'\n')) {
-            if (!line.trimmed().isEmpty())
-                lines << line.simplified();
-        }
+        const QStringList lines = printedLines(pages.first());
         QCOMPARE(lines.mid(0, 8), (QStringList{
                                       "lunedì,07,12,2026",
                                       "Eseguito da: Anna Classe 3B",
@@ -145,11 +151,7 @@ class TestPainterPrinter : public QObject {
 
         const QStringList pages = pagesOf(file);
         QCOMPARE(pages.size(), 1);
-        QStringList lines;
-        for (const QString& line : pages.first().split(u'\n')) {
-            if (!line.trimmed().isEmpty())
-                lines << line.simplified();
-        }
+        const QStringList lines = printedLines(pages.first());
         const auto first = lines.indexOf("Esercizio 1") + 1;
         const auto last = lines.indexOf("Numero richiesto: 10");
         QVERIFY(first > 0);
