@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -89,6 +90,24 @@ class DesktopTest : public QObject {
             QVERIFY2(!pixmap.isNull(), qPrintable(QString::number(size.width())));
             QCOMPARE(pixmap.size(), size);
         }
+    }
+
+    // The PNGs are decoded only when first asked for; a copy that is changed gets its own.
+    void iconCopiesStandApart() {
+        const QIcon icon = programIcon();
+        QIcon copy = icon;
+        QPixmap extra(20, 20);
+        extra.fill(Qt::red);
+        copy.addPixmap(extra);
+        QCOMPARE(copy.availableSizes().size(), 7);
+        QCOMPARE(icon.availableSizes().size(), 6);
+
+        QImage drawn(48, 48, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        icon.paint(&painter, drawn.rect());
+        painter.end();
+        QCOMPARE(drawn, icon.pixmap(48).toImage().convertToFormat(drawn.format()));
     }
 
   private:

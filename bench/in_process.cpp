@@ -1,0 +1,165 @@
+#include "in_process.h"
+
+#include "engine/number_text.h"
+#include "engine/random_source.h"
+#include "forms/layout.h"
+#include "forms/platform.h"
+#include "game/zorvano.h"
+#include "program/layout_windows.h"
+#include "report/painter_printer.h"
+#include "report/printing.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace ortambra::bench {
+
+namespace {
+
+constexpr int EnterKey = 13;
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Posted work (layout, the repaint of what the handler changed) is part of the cost.
+void settle() {
+    QCoreApplication::processEvents();
+}
+
+[[noreturn]] void fail(const char* what) {
+    std::fprintf(stderr, "ortambra-bench: %s\n", what);
+    std::exit(1);
+}
+
+class OkBoxes final : public MessageBoxes {
+  public:
+    Answer show(QWidget*, const QString&, const QString&, Buttons) override { return Answer::Ok; }
+};
+
+// The print dialog answered with one copy at once; the printer is the real layer on a PDF file.
+class PdfPrinting final : public Printing {
+  public:
+    explicit PdfPrinting(const QString& file)
+        : printer_(QPrinter::HighResolution), layer_(printer_) {
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setOutputFileName(file);
+        printer_.setPageSize(QPageSize(QPageSize::A4));
+    }
+    std::optional<int> choosePrinter(QWidget*) override { return 1; }
+    Printer& printer() override { return layer_; }
+    int pages() const { return layer_.pages(); }
+
+  private:
+    QPrinter printer_;
+    PainterPrinter layer_;
+};
+
+// One run of the game from its main window on, with the real windows of the standard set.
+struct Game {
+    explicit Game(const QString& pdf, unsigned seed) : random(seed), printing(pdf) {
+        shared.Nome = QStringLiteral("Anna");
+        shared.Classe = QStringLiteral("3B");
+        windows.showMain();
+        settle();
+        for (int k = 0; k < 6; ++k) {
+            boxes[static_cast<std::size_t>(k)] =
+                control<QLineEdit>(&window(), arrayName(QStringLiteral("Txt_Numero"), k));
+            numbers[static_cast<std::size_t>(k)] =
+                control<QLabel>(&window(), arrayName(QStringLiteral("Lbl_Numero"), k));
+        }
+    }
+
+    Zorvano& window() { return windows.main(); }
+
+    // Via, a wrong answer, then the right one, as the pupil's Enter reaches the handler.
+    void playExercise() {
+        Zorvano& main = window();
+        main.Cmd_Via_Click();
+        settle();
+        const int k = main.state().Serie.Posizione_Mancante;
+        QLineEdit* box = boxes[static_cast<std::size_t>(k)];
+        const double hidden = readNumber(numbers[static_cast<std::size_t>(k)]->text());
+        box->setText(generalText(hidden + 1));
+        main.Txt_Numero_KeyPress(k, EnterKey);
+        settle();
+        box->setText(generalText(hidden));
+        main.Txt_Numero_KeyPress(k, EnterKey);
+        settle();
+    }
+
+    MersenneSource random;
+    OkBoxes messages;
+    PdfPrinting printing;
+    Platform platform{random,
+                      messages,
+                      [] { return QDate(2026, 12, 7); },
+                      QLocale(QLocale::Italian, QLocale::Italy),
+                      [] {},
+                      printing};
+    SharedValues shared;
+    LayoutWindows windows{LayoutSet::Standard, platform, shared};
+    std::array<QLineEdit*, 6> boxes{};
+    std::array<QLabel*, 6> numbers{};
+};
+
+} // namespace
+
+InProcessFigures measureInProcess(int games, int resultRuns, int printRuns) {
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        fail("no temporary directory for the PDF");
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    InProcessFigures figures;
+
+    std::vector<double> exercises;
+    for (int g = 0; g < games; ++g) {
+        Game game(pdf, static_cast<unsigned>(g + 1));
+        for (int n = 1; n <= 100; ++n) {
+            const auto start = Clock::now();
+            game.playExercise();
+            exercises.push_back(millisecondsSince(start));
+        }
+        if (game.window().state().Indovinati != 100 || game.window().state().Errori != 100)
+            fail("the exercises were not played as planned");
+    }
+    figures.exercise = summarize(exercises);
+
+    Game game(pdf, 1);
+    for (int n = 1; n <= 100; ++n)
+        game.playExercise();
+    std::vector<double> results;
+    for (int r = 0; r < resultRuns; ++r) {
+        const auto start = Clock::now();
+        game.window().Cmd_Risultati_Click();
+        settle();
+        results.push_back(millisecondsSince(start));
+    }
+    figures.results = summarize(results);
+
+    std::vector<double> prints;
+    for (int r = 0; r < printRuns; ++r) {
+        const auto start = Clock::now();
+        game.window().Cmd_Stampa_Click();
+        prints.push_back(millisecondsSince(start));
+    }
+    figures.printing = summarize(prints);
+    figures.reportPages = game.printing.pages();
+    figures.reportBytes = QFileInfo(pdf).size();
+    if (figures.reportPages < 2 || figures.reportBytes <= 0)
+        fail("the report was not printed");
+    return figures;
+}
+
+} // namespace ortambra::bench

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "stats.h"
+
+namespace ortambra::bench {
+
+struct InProcessFigures {
+    Summary exercise; // ms: Via, a wrong answer, the right one, each followed by its repaint
+    Summary results;  // ms: the results of a 100-exercise game, built and painted
+    Summary printing; // ms: the report of a 100-exercise game printed to a PDF file
+    int reportPages = 0;
+    long long reportBytes = 0;
+};
+
+// Needs the application object. `games` games of 100 exercises give the exercise sample.
+InProcessFigures measureInProcess(int games, int resultRuns, int printRuns);
+
+} // namespace ortambra::bench
