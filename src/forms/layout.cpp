@@ -3,6 +3,7 @@
 #include "caption.h"
 #include "caption_button.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,6 +132,12 @@ void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, Layou
                 widget->setAccessibleDescription(spec.accessible);
             else
                 widget->setAccessibleName(spec.accessible);
+            // A screen reader meets a combo box's text field and drop-down list on their own.
+            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                if (combo->lineEdit())
+                    combo->lineEdit()->setAccessibleName(spec.accessible);
+                combo->view()->setAccessibleName(spec.accessible);
+            }
         }
         // Labels have a tab index too but never take the focus; Qt leaves them out of the chain.
         if (spec.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)

@@ -1,5 +1,6 @@
 // Geometry, captions, fonts and colours of every window of both sets, checked against the
 // design numbers written out here once more, in twips as the layouts were drawn.
+#include "forms/calcolatore.h"
 #include "forms/frm_istruzioni.h"
 #include "forms/frm_nome.h"
 #include "forms/sfondo.h"
@@ -7,7 +8,9 @@
 #include "program/layout_windows.h"
 #include "support/fakes.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -387,7 +390,8 @@ class WindowLayouts : public QObject {
     void accessibleNames() {
         Windows windows;
         QWidget* clients[] = {windows.standard.main().centralWidget(),
-                              &windows.compact.registration(), &windows.standard.instructions()};
+                              &windows.compact.registration(), &windows.standard.instructions(),
+                              &windows.compact.calculator()};
         for (QWidget* client : clients) {
             for (const auto& [name, widget] : controlsOf(client)) {
                 QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
@@ -419,6 +423,14 @@ class WindowLayouts : public QObject {
         QCOMPARE(name(control<QPushButton>(client, "Cmd_Stampa")), "Stampa");
         QCOMPARE(name(control<QLabel>(client, "Lbl_Difficoltà")).simplified(),
                  "Difficoltà Bassa (solo somme)");
+        // The operation box is met as a box, as its text field and as its drop-down list (on
+        // Linux Qt names the box itself by the operation it shows).
+        auto* operation = control<QComboBox>(&windows.compact.calculator(), "Combo1");
+        QCOMPARE(operation->accessibleName(), "Operazione");
+        QCOMPARE(name(operation->lineEdit()), "Operazione");
+        QCOMPARE(name(operation->view()), "Operazione");
+        QCOMPARE(name(control<QLineEdit>(&windows.compact.calculator(), "Text3")),
+                 "Secondo numero");
     }
 };
 
