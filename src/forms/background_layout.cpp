@@ -5,8 +5,8 @@
 namespace ortambra {
 
 const WindowSpec& backgroundWindowSpec() {
-    static const WindowSpec spec{"Sfondo", "Puzzle", {4680, 3090}, {750, 765}, colours::paleYellow};
-    return spec;
+    static const WindowSpec drawn{"Sfondo", "Puzzle", {4680, 3090}, {750, 765}, colours::paleYellow};
+    return drawn;
 }
 
 } // namespace ortambra

@@ -26,13 +26,13 @@ QSize WindowSpec::clientPixels() const {
     return {toPixels(clientTwips.width()), toPixels(clientTwips.height())};
 }
 
-QFont makeFont(const FontSpec& spec) {
+QFont makeFont(const FontSpec& drawn) {
     // Liberation fonts are metric-compatible with the faces the layouts were drawn with.
-    QFont font(spec.face == Face::Serif ? QStringLiteral("Liberation Serif")
+    QFont font(drawn.face == Face::Serif ? QStringLiteral("Liberation Serif")
                                         : QStringLiteral("Liberation Sans"));
-    font.setStyleHint(spec.face == Face::Serif ? QFont::Serif : QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setStyleHint(drawn.face == Face::Serif ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(drawn.points);
+    font.setBold(drawn.bold);
     return font;
 }
 
@@ -69,15 +69,15 @@ void setFontSize(QWidget* widget, double points) {
 
 namespace {
 
-QWidget* createControl(const ControlSpec& spec, QWidget* client) {
-    switch (spec.kind) {
+QWidget* createControl(const ControlSpec& drawn, QWidget* client) {
+    switch (drawn.kind) {
     case Kind::Label: {
         auto* label = new QLabel(client);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true); // form labels wrap inside their box
-        label->setAlignment(spec.align);
-        setCaption(label, spec.caption);
-        if (spec.border) {
+        label->setAlignment(drawn.align);
+        setCaption(label, drawn.caption);
+        if (drawn.border) {
             label->setFrameShape(QFrame::Box);
             label->setLineWidth(1);
         }
@@ -85,12 +85,12 @@ QWidget* createControl(const ControlSpec& spec, QWidget* client) {
     }
     case Kind::TextBox: {
         auto* box = new QLineEdit(client);
-        box->setAlignment(spec.align & Qt::AlignHorizontal_Mask);
-        box->setText(spec.caption);
+        box->setAlignment(drawn.align & Qt::AlignHorizontal_Mask);
+        box->setText(drawn.caption);
         return box;
     }
     case Kind::Button: {
-        auto* button = new CaptionButton(spec.caption, client);
+        auto* button = new CaptionButton(drawn.caption, client);
         button->setAutoDefault(true); // Enter presses the focused button, as Space does
         return button;
     }
@@ -102,8 +102,8 @@ QWidget* createControl(const ControlSpec& spec, QWidget* client) {
         // Typing only chooses among the entries: the list never grows and nothing is completed.
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
-        combo->addItems(spec.items);
-        combo->setEditText(spec.caption);
+        combo->addItems(drawn.items);
+        combo->setEditText(drawn.caption);
         return combo;
     }
     }
@@ -114,34 +114,34 @@ QWidget* createControl(const ControlSpec& spec, QWidget* client) {
 
 void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, LayoutSet set) {
     std::vector<std::pair<int, QWidget*>> tabbed;
-    for (const auto& spec : specs) {
-        QWidget* widget = createControl(spec, client);
-        widget->setObjectName(spec.name);
-        widget->setGeometry(spec.geometry(set).pixels());
-        if (spec.font.face != Face::Default || spec.font.points != 8.0 || spec.font.bold)
-            widget->setFont(makeFont(spec.font));
-        if (spec.fore)
-            setForeColour(widget, *spec.fore);
-        if (spec.back)
-            setBackColour(widget, *spec.back);
-        if (!spec.toolTip.isEmpty())
-            widget->setToolTip(spec.toolTip);
-        widget->setVisible(spec.visible);
-        if (!spec.accessible.isEmpty()) {
-            if (spec.kind == Kind::Label || spec.kind == Kind::Button)
-                widget->setAccessibleDescription(spec.accessible);
+    for (const auto& drawn : specs) {
+        QWidget* widget = createControl(drawn, client);
+        widget->setObjectName(drawn.name);
+        widget->setGeometry(drawn.geometry(set).pixels());
+        if (drawn.font.face != Face::Default || drawn.font.points != 8.0 || drawn.font.bold)
+            widget->setFont(makeFont(drawn.font));
+        if (drawn.fore)
+            setForeColour(widget, *drawn.fore);
+        if (drawn.back)
+            setBackColour(widget, *drawn.back);
+        if (!drawn.toolTip.isEmpty())
+            widget->setToolTip(drawn.toolTip);
+        widget->setVisible(drawn.visible);
+        if (!drawn.accessible.isEmpty()) {
+            if (drawn.kind == Kind::Label || drawn.kind == Kind::Button)
+                widget->setAccessibleDescription(drawn.accessible);
             else
-                widget->setAccessibleName(spec.accessible);
+                widget->setAccessibleName(drawn.accessible);
             // A screen reader meets a combo box's text field and drop-down list on their own.
             if (auto* combo = qobject_cast<QComboBox*>(widget)) {
                 if (combo->lineEdit())
-                    combo->lineEdit()->setAccessibleName(spec.accessible);
-                combo->view()->setAccessibleName(spec.accessible);
+                    combo->lineEdit()->setAccessibleName(drawn.accessible);
+                combo->view()->setAccessibleName(drawn.accessible);
             }
         }
         // Labels have a tab index too but never take the focus; Qt leaves them out of the chain.
-        if (spec.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
-            tabbed.emplace_back(spec.tabIndex, widget);
+        if (drawn.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            tabbed.emplace_back(drawn.tabIndex, widget);
     }
     std::stable_sort(tabbed.begin(), tabbed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -153,14 +153,14 @@ void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, Layou
         first->second->setFocus();
 }
 
-void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& spec) {
-    window->setObjectName(spec.name);
-    window->setWindowTitle(spec.caption);
+void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& drawn) {
+    window->setObjectName(drawn.name);
+    window->setWindowTitle(drawn.caption);
     client->setFont(makeFont({}));
-    client->setFixedSize(spec.clientPixels());
-    if (spec.background)
-        setBackColour(client, *spec.background);
-    window->move(toPixels(spec.positionTwips.x()), toPixels(spec.positionTwips.y()));
+    client->setFixedSize(drawn.clientPixels());
+    if (drawn.background)
+        setBackColour(client, *drawn.background);
+    window->move(toPixels(drawn.positionTwips.x()), toPixels(drawn.positionTwips.y()));
 }
 
 } // namespace ortambra

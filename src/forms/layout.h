@@ -33,7 +33,7 @@ struct FontSpec {
     double points = 8.0;
     bool bold = false;
 };
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& drawn);
 
 enum class Kind { Label, TextBox, Button, List, Combo };
 
@@ -79,7 +79,7 @@ QString arrayName(const QString& base, int index); // "Lbl_Numero(3)"
 void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, LayoutSet set);
 
 // Places a top-level window at its design client size and position.
-void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& spec);
+void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& drawn);
 
 template <typename T> T* control(const QWidget* root, const QString& name) {
     auto* found = root->findChild<T*>(name);

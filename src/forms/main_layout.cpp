@@ -22,13 +22,13 @@ using Lefts = std::array<int, 6>;
 void addArray(std::vector<ControlSpec>& specs, const ControlSpec& model, const Lefts& standard,
               const Lefts& compact) {
     for (std::size_t i = 0; i < 6; ++i) {
-        ControlSpec spec = model;
-        spec.name = arrayName(model.name, static_cast<int>(i));
-        if (spec.accessible.contains(QStringLiteral("%1")))
-            spec.accessible = spec.accessible.arg(i + 1);
-        spec.standard.left = standard[i];
-        spec.compact->left = compact[i];
-        specs.push_back(spec);
+        ControlSpec drawn = model;
+        drawn.name = arrayName(model.name, static_cast<int>(i));
+        if (drawn.accessible.contains(QStringLiteral("%1")))
+            drawn.accessible = drawn.accessible.arg(i + 1);
+        drawn.standard.left = standard[i];
+        drawn.compact->left = compact[i];
+        specs.push_back(drawn);
     }
 }
 

@@ -18,15 +18,15 @@ namespace {
 // Every control of the window is centred in its box and has its place in the tab order.
 ControlSpec& add(std::vector<ControlSpec>& specs, QString name, Kind kind, QString caption,
                  Twips standard, Twips compact, int tabIndex) {
-    ControlSpec& spec = specs.emplace_back();
-    spec.name = std::move(name);
-    spec.kind = kind;
-    spec.caption = std::move(caption);
-    spec.standard = standard;
-    spec.compact = compact;
-    spec.align = kind == Kind::TextBox ? Qt::AlignHCenter : Qt::AlignHCenter | Qt::AlignTop;
-    spec.tabIndex = tabIndex;
-    return spec;
+    ControlSpec& drawn = specs.emplace_back();
+    drawn.name = std::move(name);
+    drawn.kind = kind;
+    drawn.caption = std::move(caption);
+    drawn.standard = standard;
+    drawn.compact = compact;
+    drawn.align = kind == Kind::TextBox ? Qt::AlignHCenter : Qt::AlignHCenter | Qt::AlignTop;
+    drawn.tabIndex = tabIndex;
+    return drawn;
 }
 
 std::vector<ControlSpec> makeControls() {

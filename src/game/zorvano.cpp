@@ -64,9 +64,9 @@ void styleFeedback(QLabel* label, double points, Qt::Alignment align, const QCol
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
 QRect designGeometry(LayoutSet set, const QString& name) {
-    for (const auto& spec : mainWindowControls()) {
-        if (spec.name == name)
-            return spec.geometry(set).pixels();
+    for (const auto& drawn : mainWindowControls()) {
+        if (drawn.name == name)
+            return drawn.geometry(set).pixels();
     }
     return {};
 }
