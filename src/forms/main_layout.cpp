@@ -109,4 +109,36 @@ const std::vector<ControlSpec>& mainWindowControls() {
     return controls;
 }
 
+const std::array<ModeEntry, 3> modeEntries{{
+    {"solosomme", "Solo Somme", OnlySums, "Difficoltà Bassa", "(solo somme)"},
+    {"soloprodotti", "Solo Prodotti", OnlyProducts, "Difficoltà Media", "(solo prodotti)"},
+    {"sommeprodotti", "Somme e Prodotti", SumsAndProducts, "Difficoltà Alta",
+     "(somme e/o prodotti)"},
+}};
+
+const std::array<LargestEntry, 9> largestEntries{{
+    {"due", "fino a Due", 2},
+    {"tre", "Fino a Tre", 3},
+    {"quattro", "Fino a Quattro", 4},
+    {"cinque", "Fino a Cinque", 5},
+    {"sei", "Fino a Sei", 6},
+    {"sette", "Fino a Sette", 7},
+    {"otto", "Fino a Otto", 8},
+    {"nove", "Fino a Nove", 9},
+    {"dieci", "Fino a Dieci", 10},
+}};
+
+QString difficultyCaption(Mode mode) {
+    for (const auto& entry : modeEntries) {
+        if (entry.mode == mode)
+            return QString::fromUtf8(entry.firstLine) + u'\r' + QString::fromUtf8(entry.secondLine);
+    }
+    return {};
+}
+
+QString complexityCaption(int largest) {
+    return largest == 2 ? QStringLiteral("Complessità Bassa: fino a 2")
+                        : QStringLiteral("Complessità: fino a ") + QString::number(largest);
+}
+
 } // namespace ortambra
