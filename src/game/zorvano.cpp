@@ -277,6 +277,7 @@ void Zorvano::Txt_Numero_KeyPress(int /*index*/, int key) {
         box->setFocus();
         enableNextExercise();
     }
+    refreshResultsList();
 }
 
 void Zorvano::Txt_Numero_Click(int /*index*/) {
@@ -296,6 +297,7 @@ void Zorvano::Cmd_Help_Click() {
     rules::recordHelp(state_);
     Cmd_Help->setEnabled(false);
     answerBox()->setFocus();
+    refreshResultsList();
 }
 
 void Zorvano::Cmd_Soluzione_Click() {
@@ -307,6 +309,7 @@ void Zorvano::Cmd_Soluzione_Click() {
     rules::recordHelp(state_);
     Cmd_Soluzione->setEnabled(false);
     answerBox()->setFocus();
+    refreshResultsList();
 }
 
 void Zorvano::Cmd_Risultati_Click() {
@@ -322,16 +325,25 @@ void Zorvano::Cmd_Risultati_Click() {
     setCaption(Lbl_Risultati, resultsSummary(state_, shared_, platform_.today(), platform_.locale));
     fitToText(Lbl_Risultati); // Cmd_Via_Click gives the label its own box back
     List1->show();
+    refreshResultsList();
+}
+
+// At exercise 100 the results can be opened while the exercise is still open: the list must
+// follow every later answer and help request.
+void Zorvano::refreshResultsList() {
+    if (List1->isHidden())
+        return;
+    List1->clear();
     List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
 }
 
 void Zorvano::Cmd_Stampa_Click() {
     state_.refreshCleanSuccesses(); // before the dialog, so a cancelled print updates it too
-    const std::optional<int> copies = platform_.printing.choosePrinter(this);
-    if (!copies)
+    const std::optional<int> Copie = platform_.printing.choosePrinter(this);
+    if (!Copie)
         return;
     printReport(platform_.printing.printer(), state_, shared_, platform_.today(), platform_.locale,
-                *copies);
+                *Copie);
 }
 
 void Zorvano::Cmd_Calcolatore_Click() {

@@ -55,6 +55,7 @@ class Zorvano : public QMainWindow {
     void showSeries(const Series& series);
     void enableNextExercise();
     void resetNumberFonts();
+    void refreshResultsList();
     QLineEdit* answerBox() const;
     QLabel* hiddenLabel() const;
 
