@@ -57,8 +57,11 @@ class Fitter final : public QObject {
         frame.frameShape = label_->frameShape();
         frame.lineWidth = label_->lineWidth();
         frame.midLineWidth = label_->midLineWidth();
-        frame.state |= label_->frameShadow() == QFrame::Sunken ? QStyle::State_Sunken
-                                                               : QStyle::State_Raised;
+        // A plain box, as the number labels have, is drawn in the text's colour.
+        if (label_->frameShadow() == QFrame::Sunken)
+            frame.state |= QStyle::State_Sunken;
+        else if (label_->frameShadow() == QFrame::Raised)
+            frame.state |= QStyle::State_Raised;
         label_->style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, label_);
         painter.setFont(drawn.font);
         painter.setPen(label_->palette().color(label_->foregroundRole()));

@@ -9,7 +9,7 @@ manager leaves it out of the work area; it prints "ready" once mapped and runs u
 
 import sys
 
-from Xlib import X, display
+from Xlib import X, Xutil, display
 from Xlib.protocol import event  # noqa: F401  (loads the event classes next_event returns)
 
 
@@ -20,9 +20,13 @@ def main():
     width, screen_height = screen.width_in_pixels, screen.height_in_pixels
     window = screen.root.create_window(
         0, screen_height - height, width, height, 0, screen.root_depth,
-        background_pixel=screen.black_pixel, event_mask=X.StructureNotifyMask)
+        background_pixel=0x3C3C3C, event_mask=X.StructureNotifyMask)
     atom = d.intern_atom
     window.set_wm_name("dock")
+    # Where it asked to be, not where the window manager would place a new window.
+    window.set_wm_normal_hints(flags=Xutil.USPosition | Xutil.USSize | Xutil.PPosition |
+                               Xutil.PSize, x=0, y=screen_height - height, width=width,
+                               height=height)
     window.change_property(atom("_NET_WM_WINDOW_TYPE"), atom("ATOM"), 32,
                            [atom("_NET_WM_WINDOW_TYPE_DOCK")])
     # left, right, top, bottom, then the start and end of each strip.

@@ -18,12 +18,13 @@ namespace {
 const QMargins openbox(1, 23, 1, 4);
 QRect withPanel(int width, int height) { return {0, 0, width, height - 30}; }
 
-// Rows of ink (red on the label's cyan) in the label as it is drawn.
+// Rows of ink (red on the label's cyan) inside the label's frame, as it is drawn.
 int inkHeight(QLabel* label) {
     const QImage image = label->grab().toImage();
+    const QRect inside = label->contentsRect();
     int top = image.height(), bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
             if (pixel.red() > 160 && pixel.green() < 120 && pixel.blue() < 120) {
                 top = std::min(top, y);
