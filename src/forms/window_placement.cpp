@@ -77,8 +77,7 @@ class Placer final : public QObject {
             fittedClientPosition(wanted_.value_or(window_->geometry().topLeft()), window_->size(),
                                  frame, screen->availableGeometry());
         // By the client area: a frame-exclusive position, whatever the window manager draws.
-        if (at != window_->geometry().topLeft() || !window_->testAttribute(Qt::WA_Moved))
-            window_->setGeometry(QRect(at, window_->size()));
+        window_->setGeometry(QRect(at, window_->size()));
     }
 
     QWidget* window_;
@@ -91,8 +90,19 @@ class Placer final : public QObject {
 
 } // namespace
 
+namespace {
+constexpr const char* designProperty = "designPosition";
+}
+
 void keepOnScreen(QWidget* window, std::optional<QPoint> design) {
     new Placer(window, design); // owned by the window
+    if (design)
+        window->setProperty(designProperty, *design);
+}
+
+std::optional<QPoint> designPosition(const QWidget* window) {
+    const QVariant design = window->property(designProperty);
+    return design.isValid() ? std::optional(design.toPoint()) : std::nullopt;
 }
 
 } // namespace ortambra

@@ -23,4 +23,7 @@ QPoint fittedClientPosition(QPoint wanted, QSize client, QMargins frame, const Q
 // sticks out; until then the frame of the last framed window stands in.
 void keepOnScreen(QWidget* window, std::optional<QPoint> design = std::nullopt);
 
+// The design position `window` was given, if any.
+std::optional<QPoint> designPosition(const QWidget* window);
+
 } // namespace ortambra
