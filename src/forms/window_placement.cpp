@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -25,6 +26,8 @@ namespace {
 // The frame the window manager drew around the last window it framed; windows that have not
 // been on screen yet are placed as if theirs were the same.
 QMargins lastFrame;
+
+constexpr const char* designProperty = "designPosition";
 
 class Placer final : public QObject {
   public:
@@ -84,15 +87,11 @@ class Placer final : public QObject {
     std::optional<QPoint> design_;
     std::optional<QPoint> wanted_;
     bool shown_ = false;
-    QWindow* handle_ = nullptr;
+    QPointer<QWindow> handle_; // the native window, which Qt may make anew
     bool checking_ = false;
 };
 
 } // namespace
-
-namespace {
-constexpr const char* designProperty = "designPosition";
-}
 
 void keepOnScreen(QWidget* window, std::optional<QPoint> design) {
     new Placer(window, design); // owned by the window
