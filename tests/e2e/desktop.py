@@ -23,6 +23,7 @@ import subprocess
 import sys
 import time
 
+sys.dont_write_bytecode = True  # importing play.py leaves nothing in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import play  # noqa: E402
 from play import Failure, check, wait_for, TIMEOUT  # noqa: E402
