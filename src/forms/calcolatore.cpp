@@ -4,10 +4,10 @@
 #include "engine/calculation.h"
 #include "engine/number_text.h"
 #include "enter_key.h"
+#include "number_fit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,8 +27,10 @@ Calcolatore::Calcolatore(LayoutSet set, Platform& platform, SharedValues& shared
     Cmd_Esci = control<QPushButton>(this, "Cmd_Esci");
     Label8 = control<QLabel>(this, "Label8");
     Lbl_Calcolatrice = control<QLabel>(this, "Lbl_Calcolatrice");
-    Label8->setWordWrap(false); // a number broken at its decimal comma would read as another
-    resultFont_ = Label8->font();
+    // A third has 15 digits and the box holds four at full size: the figure shrinks as far as
+    // it stays readable, then takes a second line, so no digit is ever cut off.
+    Label8->setWordWrap(false);
+    fitNumbers(Label8, {.minimumPoints = ResultMinimumPoints, .maxLines = 2});
 
     Text2->installEventFilter(this);
     Text3->installEventFilter(this);
@@ -86,13 +88,6 @@ void Calcolatore::showResult(double value) {
     shownValue_ = platform_.locale.toDouble(text, &readable);
     if (!readable)
         shownValue_ = readNumber(generalText(value));
-    // A third has 15 digits and the box holds four at full size: the figure shrinks until the
-    // whole number fits, so no digit is ever cut off.
-    QFont font = resultFont_;
-    const double room = Label8->contentsRect().width();
-    while (font.pointSizeF() > 4.0 && QFontMetricsF(font).horizontalAdvance(text) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    Label8->setFont(font);
     Label8->setText(text);
 }
 

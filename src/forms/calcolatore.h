@@ -22,6 +22,9 @@ class Calcolatore : public QWidget {
   public:
     Calcolatore(LayoutSet set, Platform& platform, SharedValues& shared);
 
+    // A long result is drawn smaller, but never below this size.
+    static constexpr double ResultMinimumPoints = 8.0;
+
     // The chosen operation's list index, or -1 while the combo's text is no list entry.
     Int16 operazione() const { return Operazione; }
 
@@ -48,7 +51,6 @@ class Calcolatore : public QWidget {
     SharedValues& shared_;
     Int16 Operazione = 0;
     double shownValue_ = 0.0; // what Label8 shows, 0 while it is empty
-    QFont resultFont_;
 
     QLineEdit* Text2 = nullptr;
     QLineEdit* Text3 = nullptr;

@@ -5,6 +5,7 @@
 #include "registration_layout.h"
 #include "window_set.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,6 +58,22 @@ void Frm_Nome::Cmd_Istruzioni_Click() {
         field->setVisible(names); // hiding the confirmation too: no confirming unseen fields
     for (QLabel* line : Lbl_Istruzioni)
         line->setVisible(!names);
+}
+
+void Frm_Nome::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Back after a confirmation the focus would still be on "Conferma": a stray Enter would
+    // confirm again. The name box is where the window starts.
+    if (!Istruzioni_Visibili)
+        Txt_Nome->setFocus();
+}
+
+void Frm_Nome::closeEvent(QCloseEvent* event) {
+    // Before the game there is nothing to lose, and nothing else to do: the pupil leaves.
+    // Once it exists the window only hides; the game goes on in the main window.
+    event->accept();
+    if (!windows_.gameStarted())
+        windows_.endProgram();
 }
 
 bool Frm_Nome::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "caption.h"
 #include "caption_button.h"
+#include "window_placement.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -160,7 +161,8 @@ void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& drawn) 
     client->setFixedSize(drawn.clientPixels());
     if (drawn.background)
         setBackColour(client, *drawn.background);
-    window->move(toPixels(drawn.positionTwips.x()), toPixels(drawn.positionTwips.y()));
+    keepOnScreen(window,
+                 QPoint(toPixels(drawn.positionTwips.x()), toPixels(drawn.positionTwips.y())));
 }
 
 } // namespace ortambra

@@ -78,7 +78,8 @@ QString arrayName(const QString& base, int index); // "Lbl_Numero(3)"
 // focus holds it when the window opens. Controls are found again by objectName.
 void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, LayoutSet set);
 
-// Places a top-level window at its design client size and position.
+// Gives a top-level window its design client size, and its client area the design position
+// or the nearest one where the whole window is on screen.
 void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& drawn);
 
 template <typename T> T* control(const QWidget* root, const QString& name) {

@@ -1,6 +1,7 @@
 #include "platform.h"
 
 #include "caption.h"
+#include "window_placement.h"
 
 #include <QMessageBox>
 
@@ -12,6 +13,7 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& title,
                     buttons == Buttons::Ok ? QMessageBox::Ok
                                            : QMessageBox::Ok | QMessageBox::Cancel,
                     parent);
+    keepOnScreen(&box);
     return box.exec() == QMessageBox::Cancel ? Answer::Cancel : Answer::Ok;
 }
 

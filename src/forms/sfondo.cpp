@@ -5,7 +5,8 @@
 #include "screen_size.h"
 #include "window_set.h"
 
-#include <QEvent>
+#include <QCloseEvent>
+#include <QGuiApplication>
 
 namespace ortambra {
 
@@ -13,6 +14,7 @@ Sfondo::Sfondo(const ScreenSize& screen, MessageBoxes& messages, WindowSet& stan
                WindowSet& compact)
     : screen_(screen), messages_(messages), standard_(standard), compact_(compact) {
     applyWindowSpec(this, this, backgroundWindowSpec());
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &Sfondo::focusChanged);
 }
 
 WindowSet& Sfondo::chosenSet() const {
@@ -41,11 +43,30 @@ void Sfondo::Form_GotFocus() {
     chosenSet().showRegistration();
 }
 
-void Sfondo::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    // Before the load is over no set has been chosen yet.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && loaded_)
+void Sfondo::focusChanged(QWindow* now) {
+    const QPointer<QWindow> before = lastFocus_;
+    // Before the load is over no set has been chosen yet. The focus that falls here because the
+    // window that had it went away is no click of the pupil's: a registration window closed
+    // from its title bar stays closed.
+    if (!now)
+        return; // the program lost the focus; where it comes back from still counts
+    lastFocus_ = now;
+    if (now == windowHandle() && loaded_ && !(before && !before->isVisible()))
         Form_GotFocus();
+}
+
+void Sfondo::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    // A click on a backdrop that has the focus already changes no focus, and still asks.
+    if (loaded_)
+        Form_GotFocus();
+}
+
+void Sfondo::closeEvent(QCloseEvent* event) {
+    // Before the game closing the backdrop is leaving; afterwards it only goes out of the way.
+    event->accept();
+    if (!chosenSet().gameStarted())
+        chosenSet().endProgram();
 }
 
 } // namespace ortambra

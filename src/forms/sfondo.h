@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 #include <cstdint>
 
 namespace ortambra {
@@ -10,7 +12,7 @@ class ScreenSize;
 class WindowSet;
 
 // The background window the program starts with. It measures the screen once and opens the
-// registration window of the set that fits it; activating it later brings that window back.
+// registration window of the set that fits it; clicking it later brings that window back.
 class Sfondo : public QWidget {
     Q_OBJECT
 
@@ -24,10 +26,12 @@ class Sfondo : public QWidget {
     std::int32_t Altezza = 0;
 
   protected:
-    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     void Form_GotFocus();
+    void focusChanged(QWindow* now);
     WindowSet& chosenSet() const;
 
     const ScreenSize& screen_;
@@ -35,6 +39,7 @@ class Sfondo : public QWidget {
     WindowSet& standard_;
     WindowSet& compact_;
     bool loaded_ = false;
+    QPointer<QWindow> lastFocus_; // the window that had the focus before the current one
 };
 
 } // namespace ortambra

@@ -11,6 +11,10 @@ class WindowSet {
     virtual void showMain() = 0;
     virtual void showInstructions() = 0;
     virtual void showCalculator() = 0;
+    // Whether the main window exists: from then on there is a game the pupil could lose.
+    virtual bool gameStarted() const = 0;
+    // Ends the whole program, as closing the main window does.
+    virtual void endProgram() = 0;
 };
 
 } // namespace ortambra

@@ -6,6 +6,7 @@
 #include "forms/colours.h"
 #include "forms/enter_key.h"
 #include "forms/main_layout.h"
+#include "forms/number_fit.h"
 #include "forms/window_set.h"
 #include "game/version.h"
 #include "report/printed_report.h"
@@ -84,6 +85,7 @@ Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedVa
         Lbl_Operatore[at(i)] = control<QLabel>(client, arrayName("Lbl_Operatore", i));
         Lbl_Suggeri[at(i)] = control<QLabel>(client, arrayName("Lbl_Suggeri", i));
         Txt_Numero[at(i)]->installEventFilter(this);
+        fitNumbers(Lbl_Numero[at(i)]); // a seven-digit number shrinks to fit its box
         // The answer box stands in for a number: the pupil types in the numbers' size.
         setFontSize(Txt_Numero[at(i)], numberFontPoints(set));
         Txt_Numero[at(i)]->setAlignment(Qt::AlignCenter);

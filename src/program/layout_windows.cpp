@@ -50,4 +50,6 @@ Calcolatore& LayoutWindows::calculator() {
 
 void LayoutWindows::showCalculator() { showInFront(&calculator()); }
 
+void LayoutWindows::endProgram() { platform_.quit(); }
+
 } // namespace ortambra

@@ -24,6 +24,8 @@ class LayoutWindows final : public WindowSet {
     void showMain() override;
     void showInstructions() override;
     void showCalculator() override;
+    bool gameStarted() const override { return main_ != nullptr; }
+    void endProgram() override;
 
     LayoutSet layoutSet() const { return set_; }
     Zorvano& main();

@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
+#include <algorithm>
+#include <iterator>
 
 namespace ortambra {
 
@@ -35,6 +37,7 @@ void PainterPrinter::setFontSize(double points) {
 void PainterPrinter::setPosition(QPoint twips) {
     x_ = twips.x() * device_.logicalDpiX() / TwipsPerInch;
     y_ = twips.y() * device_.logicalDpiY() / TwipsPerInch;
+    freshLine_ = true;
 }
 
 void PainterPrinter::print(const QString& first, const QString& second) {
@@ -59,6 +62,7 @@ double PainterPrinter::lineHeight() const {
 
 void PainterPrinter::newLine() {
     x_ = 0.0;
+    freshLine_ = true;
     y_ += lineHeight();
 }
 
@@ -77,6 +81,14 @@ bool PainterPrinter::beginDocument() {
 
 void PainterPrinter::draw(QString segment) {
     const QFontMetricsF metrics(font_, &device_);
+    if (freshLine_) {
+        // The blanks a line starts with indent its block; a continuation keeps them.
+        indent_ = segment.first(std::distance(
+            segment.cbegin(), std::find_if(segment.cbegin(), segment.cend(),
+                                           [](QChar c) { return c != u' '; })));
+        freshLine_ = false;
+    }
+    const double start = metrics.horizontalAdvance(indent_);
     while (!segment.isEmpty()) {
         if (segment.trimmed().isEmpty()) {
             // Blanks leave no ink: they neither open the document nor carry a page break, so a
@@ -107,13 +119,15 @@ void PainterPrinter::draw(QString segment) {
                 cut = i;
             }
         }
-        if (cut == 0 && x_ == 0.0) {
+        if (cut == 0 && x_ <= start) {
             ink(segment); // one word wider than the sheet: nothing better to do
             return;
         }
         if (cut > 0)
             ink(segment.first(cut));
         newLine();
+        freshLine_ = false;
+        x_ = start;
         qsizetype next = cut;
         while (next < segment.size() && segment[next] == u' ')
             ++next;
@@ -143,6 +157,7 @@ void PainterPrinter::newPage() {
     ++pendingPages_;
     x_ = 0.0;
     y_ = 0.0;
+    freshLine_ = true;
 }
 
 void PainterPrinter::endDoc() {
@@ -152,6 +167,7 @@ void PainterPrinter::endDoc() {
     failed_ = false;
     x_ = 0.0;
     y_ = 0.0;
+    freshLine_ = true;
 }
 
 } // namespace ortambra

@@ -45,6 +45,8 @@ class PainterPrinter final : public Printer {
     QFont font_;
     double x_ = 0.0; // device pixels from the printable area's top left
     double y_ = 0.0;
+    bool freshLine_ = true; // nothing drawn on the current line yet
+    QString indent_;        // the blanks the current line started with
     int pendingPages_ = 0; // page breaks asked for and not yet needed
     int pages_ = 0;
     bool failed_ = false; // the device refused this document

@@ -13,6 +13,7 @@ Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing).
 """
 
 import argparse
+import contextlib
 import datetime
 import itertools
 import os
@@ -204,43 +205,56 @@ def start_xvfb(width, height, log_file):
         os.close(read_end)
 
 
-def run_screen(program, width, height):
-    """One whole game on a fresh X server and D-Bus session; True when it passed."""
+def run_on_display(label, width, height, inner_argv, prepare=None):
+    """Runs inner_argv inside a fresh D-Bus session on a fresh X server of that size, after
+    prepare(env, log_file), which may start more of the desktop and returns the processes it
+    started; True when inner_argv passed. Everything started is stopped whatever happens."""
     xvfb = session = None
+    started_more = []
     started = time.monotonic()
     with tempfile.TemporaryDirectory(prefix="ortambra-e2e-") as scratch, \
             open(os.path.join(scratch, "log"), "w+") as helpers_log:
         passed = False
         try:
             xvfb, display = start_xvfb(width, height, helpers_log)
-            log(f"{width}x{height}: X server on display {display}")
+            log(f"{label}: X server on display {display}")
             runtime = os.path.join(scratch, "runtime")
             os.mkdir(runtime, 0o700)
-            env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=runtime)
+            env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=runtime,
+                       XDG_CONFIG_HOME=os.path.join(scratch, "config"))
             for inherited in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY"):
                 env.pop(inherited, None)
+            if prepare:
+                prepare(env, helpers_log, started_more)
             # The session bus and every helper of the accessibility bus live in this group.
             session = subprocess.Popen(
-                ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), "--inner",
-                 program, "--screen", f"{width}x{height}"],
+                ["dbus-run-session", "--", *inner_argv],
                 env=env, start_new_session=True, preexec_fn=end_with_parent,
                 stdin=subprocess.DEVNULL, stderr=helpers_log)
             try:
                 passed = session.wait(timeout=TIMEOUT * 6) == 0
             except subprocess.TimeoutExpired:
-                print(f"e2e: {width}x{height}: the session did not end in time", file=sys.stderr)
+                print(f"e2e: {label}: the session did not end in time", file=sys.stderr)
         except Failure as error:
-            print(f"e2e: {width}x{height}: FAILED: {error}", file=sys.stderr)
+            print(f"e2e: {label}: FAILED: {error}", file=sys.stderr)
         finally:
             stop(session, whole_session=True)
+            for process in reversed(started_more):
+                stop(process, whole_session=True)
             stop(xvfb, whole_session=True)
         if not passed:
             # What the program, the buses and the X server said, for the diagnosis.
             helpers_log.seek(0)
             sys.stderr.write(helpers_log.read())
-        log(f"{width}x{height}: {'passed' if passed else 'FAILED'} in "
-            f"{time.monotonic() - started:.1f} s")
+        log(f"{label}: {'passed' if passed else 'FAILED'} in {time.monotonic() - started:.1f} s")
         return passed
+
+
+def run_screen(program, width, height):
+    """One whole game on a fresh X server and D-Bus session; True when it passed."""
+    return run_on_display(f"{width}x{height}", width, height,
+                          [sys.executable, os.path.abspath(__file__), "--inner", program,
+                           "--screen", f"{width}x{height}"])
 
 
 def missing_tools():
@@ -615,16 +629,12 @@ def play(d, width, height, name="Anna", classe="3B"):
     d.press(d.control(main, "push button", "Esci"))
 
 
-def inner(args):
+@contextlib.contextmanager
+def accessibility_bus():
+    """Inside a D-Bus session: the accessibility bus, stopped when the block ends."""
     from gi.repository import Gio, GLib
 
-    width, height = args.screen[0]
-    # Ends with dbus-run-session, which ends with the outer process.
-    parent = os.getppid()
-    end_with_parent()
-    if os.getppid() != parent:
-        return 1
-    launcher = program = d = None
+    launcher = None
     try:
         launcher = subprocess.Popen(
             [next(p for p in BUS_LAUNCHERS if os.access(p, os.X_OK)), "--launch-immediately",
@@ -635,35 +645,71 @@ def inner(args):
             "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
             "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), None,
             Gio.DBusCallFlags.NONE, -1, None).unpack()[0])
-        # Imported only now: on import it asks the session for the accessibility bus, and would
-        # have one started of its own if ours were not there yet.
-        import pyatspi
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   LANG="it_IT.UTF-8", LANGUAGE="it")
-        for name in [n for n in env if n.startswith("LC_")]:
-            del env[name]  # the dates are checked in Italian
-        program = subprocess.Popen([args.program], env=env, process_group=0,
+        yield
+    finally:
+        stop(launcher)
+
+
+@contextlib.contextmanager
+def program_on_bus(path, extra_env=None):
+    """Starts the program on the accessibility bus and yields its Desktop; the program is
+    stopped when the block ends, however it ends."""
+    # Imported only now: on import it asks the session for the accessibility bus, and would
+    # have one started of its own if ours were not there yet.
+    import pyatspi
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               LANG="it_IT.UTF-8", LANGUAGE="it", **(extra_env or {}))
+    for name in [n for n in env if n.startswith("LC_")]:
+        del env[name]  # the dates are checked in Italian
+    program = None
+    try:
+        program = subprocess.Popen([path], env=env, process_group=0,
                                    preexec_fn=end_with_parent, stdin=subprocess.DEVNULL)
         d = Desktop(pyatspi, program)
         wait_for("the program on the accessibility bus", d.app)
-        play(d, width, height)
-        try:
-            status = program.wait(timeout=TIMEOUT)
-        except subprocess.TimeoutExpired:
-            raise Failure("the program did not end after 'Esci'")
-        check(status == 0, f"the program ended with status {status}")
-        return 0
-    except Failure as error:
-        print(f"e2e: {width}x{height}: FAILED: {error}", file=sys.stderr)
-        if program is not None and program.poll() is None:
-            try:
-                print("\n".join(d.tree(d.app())), file=sys.stderr)
-            except Exception as dump_error:
-                print(f"(no accessibility tree: {dump_error})", file=sys.stderr)
-        return 1
+        yield d
     finally:
         stop(program)
-        stop(launcher)
+
+
+def check_ends(process, when):
+    """The program ends by itself, with status 0 (so that ASan's leak check counts)."""
+    try:
+        status = process.wait(timeout=TIMEOUT)
+    except subprocess.TimeoutExpired:
+        raise Failure(f"the program did not end {when}")
+    check(status == 0, f"the program ended {when} with status {status}")
+
+
+def report_failure(label, error, d):
+    """Says what failed and, while the program still runs, what it shows."""
+    print(f"e2e: {label}: FAILED: {error}", file=sys.stderr)
+    if d is not None and d.process.poll() is None:
+        try:
+            print("\n".join(d.tree(d.app())), file=sys.stderr)
+        except Exception as dump_error:
+            print(f"(no accessibility tree: {dump_error})", file=sys.stderr)
+
+
+def inner(args):
+    width, height = args.screen[0]
+    # Ends with dbus-run-session, which ends with the outer process.
+    parent = os.getppid()
+    end_with_parent()
+    if os.getppid() != parent:
+        return 1
+    try:
+        with accessibility_bus(), program_on_bus(args.program) as d:
+            try:
+                play(d, width, height)
+                check_ends(d.process, "after 'Esci'")
+                return 0
+            except Failure as error:
+                report_failure(f"{width}x{height}", error, d)  # before the program is stopped
+                return 1
+    except Failure as error:
+        report_failure(f"{width}x{height}", error, None)
+        return 1
 
 
 def screen_size(text):

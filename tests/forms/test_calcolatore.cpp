@@ -1,12 +1,14 @@
 #include "engine/number_text.h"
 #include "forms/calcolatore.h"
 #include "forms/caption.h"
+#include "forms/number_fit.h"
 #include "game/zorvano.h"
 #include "program/layout_windows.h"
 #include "support/fakes.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -366,6 +368,54 @@ class CalcolatoreTest : public QObject {
         QVERIFY(keys.result().isEmpty());
         QCOMPARE(run.shared.Risultato, 9.0);
         QCOMPARE(run.platform.quits, 0);
+    }
+
+    // Every result is shown whole and readable: smaller first, never below 8 points, then on a
+    // second line. A short one keeps the layout's 18 points.
+    void longResultsWhole_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("short") << "12" << "Per" << "3" << "36" << 1;
+        QTest::newRow("a million") << "1000" << "Per" << "1000" << "1000000" << 1;
+        QTest::newRow("a third") << "1" << "Diviso" << "3" << "0,333333333333333" << 2;
+        QTest::newRow("negative third") << "-1" << "Diviso" << "3" << "-0,333333333333333" << 2;
+        QTest::newRow("huge") << "123456789012345" << "Per" << "1e290"
+                              << "1,23456789012345E+304" << 2;
+    }
+    void longResultsWhole() {
+        QFETCH(QString, a);
+        QFETCH(QString, operation);
+        QFETCH(QString, b);
+        QFETCH(QString, shown);
+        QFETCH(int, lines);
+        Run run(italian);
+        Calcolatore* w = run.openCalculator();
+        Keys keys(w);
+        keys.typeOperation(operation);
+        keys.compute(a, b);
+        QCOMPARE(keys.result(), shown);
+        auto* label = control<QLabel>(w, "Label8");
+        QCOMPARE(label->font().pointSizeF(), 18.0);
+        const FittedText drawn =
+            fittedText(label, {.minimumPoints = Calcolatore::ResultMinimumPoints, .maxLines = 2});
+        QCOMPARE(drawn.lines.join(QString()), shown);
+        QCOMPARE(drawn.lines.size(), lines);
+        QVERIFY(drawn.font.pointSizeF() >= 8.0);
+        if (lines == 1 && shown.size() <= 3)
+            QCOMPARE(drawn.font.pointSizeF(), 18.0);
+        const QFontMetricsF metrics(drawn.font);
+        for (const QString& line : drawn.lines)
+            QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(),
+                     qPrintable(line));
+        QVERIFY(metrics.height() * lines <= label->contentsRect().height());
+        // The next short result is drawn in the full size again.
+        keys.typeOperation("Per");
+        keys.compute("2", "3");
+        QCOMPARE(fittedText(label, {.minimumPoints = 8.0, .maxLines = 2}).font.pointSizeF(),
+                 18.0);
     }
 
     void resultGoesIntoTheAnswerBox_data() {

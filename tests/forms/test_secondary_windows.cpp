@@ -202,17 +202,19 @@ class SecondaryWindows : public QObject {
         QCOMPARE(window.grab().toImage(), initialPicture);
     }
 
+    // Once the game exists (before it, closing the registration window ends the program).
     void closingFromTheTitleBarHides() {
         Game game(LayoutSet::Compact);
+        game.windows.showMain();
         Frm_Nome& registration = game.windows.registration();
         QVERIFY(showActive(&registration));
         QTest::keyClicks(QApplication::focusWidget(), "Ugo");
         QVERIFY(registration.close());
         QVERIFY(registration.isHidden());
+        QCOMPARE(game.test.quits, 0);
         game.windows.showRegistration();
         QCOMPARE(control<QLineEdit>(&registration, "Txt_Nome")->text(), "Ugo");
 
-        game.windows.showMain();
         game.windows.showInstructions();
         QVERIFY(game.windows.instructions().close());
         QVERIFY(game.windows.instructions().isHidden());

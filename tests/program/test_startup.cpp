@@ -162,13 +162,59 @@ class Startup : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&registration));
         QVERIFY(registration.isVisible());
         QCOMPARE(control<QLineEdit>(&registration, "Txt_Nome")->text(), "Pia");
+        // In the name box, not on "Conferma": a stray Enter does not confirm again.
+        QCOMPARE(registration.focusWidget(), control<QLineEdit>(&registration, "Txt_Nome"));
         QCOMPARE(run.test.messages.shown.size(), 1u);
         QVERIFY(main.isVisible());
         const QString other = set == LayoutSet::Compact ? "Zorvano" : "Zorvano_m";
         QVERIFY(!windowsCreated().contains(other));
 
+        // Closed from its title bar it goes, and the game stays. The focus that falls to the
+        // background then does not bring it back; only a click there does.
+        registration.close();
+        QVERIFY(registration.isHidden());
+        run.sfondo.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&run.sfondo));
+        QVERIFY(registration.isHidden());
+        QTest::mouseClick(&run.sfondo, Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(&registration));
+        registration.close();
+        // Closing the background loses nothing either.
+        run.sfondo.close();
+        QVERIFY(main.isVisible());
+        QCOMPARE(run.test.quits, 0);
+        QCOMPARE(main.state().Num_Esercizio, 0);
+
         main.close();
         QCOMPARE(run.test.quits, 1);
+    }
+
+    // Before the game there is nothing to lose: closing the registration window or the
+    // background ends the program.
+    void wayOutBeforeTheGame_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("background");
+        QTest::newRow("registration, standard") << QSize(1024, 768) << false;
+        QTest::newRow("registration, compact") << QSize(800, 600) << false;
+        QTest::newRow("background") << QSize(1024, 768) << true;
+    }
+
+    void wayOutBeforeTheGame() {
+        QFETCH(QSize, screen);
+        QFETCH(bool, background);
+        Run run(screen);
+        run.sfondo.Form_Load();
+        LayoutWindows& windows =
+            isCompactScreen(screen.width(), screen.height()) ? run.compact : run.standard;
+        QVERIFY(QTest::qWaitForWindowActive(&windows.registration()));
+        if (background)
+            run.sfondo.close();
+        else
+            windows.registration().close();
+        QCOMPARE(run.test.quits, 1);
+        QVERIFY(!windowsCreated().contains(windows.layoutSet() == LayoutSet::Compact
+                                               ? "Zorvano_m"
+                                               : "Zorvano"));
     }
 
     // The main window's buttons answer to their access keys.

@@ -158,6 +158,14 @@ class TestPainterPrinter : public QObject {
         QCOMPARE(last, first + 2); // two lines: nothing lost, nothing more
         QCOMPARE(lines.mid(first, 2).join(QString()).remove(u' '),
                  QStringLiteral("1x10=10x10=100x10=1000x10=10000x10=100000x10=1000000"));
+        // The continuation is indented like the rest of its block, not at the paper's edge.
+        QStringList raw = pages.first().split(u'\n');
+        raw.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+        const auto indentOf = [](const QString& line) {
+            return line.size() - QString(line).remove(QRegularExpression("^ +")).size();
+        };
+        QCOMPARE(indentOf(raw.at(first + 1)), indentOf(raw.at(first - 1)));
+        QCOMPARE(indentOf(raw.at(first + 2)), indentOf(raw.at(first - 1)));
     }
 
     void eachCopyOnItsOwnPages() {

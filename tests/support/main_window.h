@@ -18,7 +18,10 @@ struct RecordingWindows final : WindowSet {
     void showMain() override { ++main; }
     void showInstructions() override { ++instructions; }
     void showCalculator() override { ++calculator; }
-    int registration = 0, main = 0, instructions = 0, calculator = 0;
+    bool gameStarted() const override { return started; }
+    void endProgram() override { ++ends; }
+    int registration = 0, main = 0, instructions = 0, calculator = 0, ends = 0;
+    bool started = true;
 };
 
 // The back colour a control shows, whichever kind it is.
