@@ -204,8 +204,9 @@ def start_xvfb(width, height, log_file):
         os.close(read_end)
 
 
-def run_screen(program, width, height):
-    """One whole game on a fresh X server and D-Bus session; True when it passed."""
+def run_screen(program, width, height, inner_options=()):
+    """One whole game on a fresh X server and D-Bus session; True when it passed.
+    inner_options go to the process that plays inside the session."""
     xvfb = session = None
     started = time.monotonic()
     with tempfile.TemporaryDirectory(prefix="ortambra-e2e-") as scratch, \
@@ -222,7 +223,7 @@ def run_screen(program, width, height):
             # The session bus and every helper of the accessibility bus live in this group.
             session = subprocess.Popen(
                 ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), "--inner",
-                 program, "--screen", f"{width}x{height}"],
+                 program, "--screen", f"{width}x{height}", *inner_options],
                 env=env, start_new_session=True, preexec_fn=end_with_parent,
                 stdin=subprocess.DEVNULL, stderr=helpers_log)
             try:
@@ -276,15 +277,16 @@ def outer(args):
 class Desktop:
     """The program's accessible objects, looked up afresh at every call."""
 
-    def __init__(self, pyatspi, process):
+    def __init__(self, pyatspi, process, pid=None):
         self.at = pyatspi
         self.process = process
+        self.pid = pid or process.pid  # the program's own, when a tracer started it
 
     def app(self):
         desktop = self.at.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.get_process_id() == self.process.pid:
+            if app is not None and app.get_process_id() == self.pid:
                 return app
         return None
 
@@ -592,7 +594,28 @@ def check_results(d, main, compact, name, classe, right, wrong_answers):
     check_names(d, main)
 
 
-def play(d, width, height, name="Anna", classe="3B"):
+def cancel_printing(d, main):
+    """Opens the real print dialog with "Stampa" and leaves it with Escape."""
+    app = d.app()
+    known = {w.name for w in (app.getChildAtIndex(i) for i in range(app.childCount))
+             if w is not None and d.showing(w)}
+
+    def dialog():
+        app = d.app()
+        return [w for w in (app.getChildAtIndex(i) for i in range(app.childCount))
+                if w is not None and w.name not in known and d.showing(w)]
+
+    d.press(d.control(main, "push button", "Stampa"))
+    found = wait_for("the print dialog", dialog)
+    check(len(found) == 1, f"{len(found)} windows opened on 'Stampa'")
+    buttons = wait_for("the print dialog's buttons", lambda: d.controls(found[0], "push button"))
+    d.click(buttons[-1])  # the keyboard goes to the dialog, whatever the window system does
+    d.at.Registry.generateKeyboardEvent(0xFF1B, None, d.at.KEY_SYM)  # XK_Escape
+    wait_for("the print dialog to close", lambda: not dialog())
+    log(f"print dialog {found[0].name!r} cancelled")
+
+
+def play(d, width, height, name="Anna", classe="3B", cancel_print=False):
     compact = width < 1024 and height < 768
     layout = "compact" if compact else "standard"
     confirm_resolution(d, width, height)
@@ -609,6 +632,8 @@ def play(d, width, height, name="Anna", classe="3B"):
         d.wait_control(main, "label", caption)
     right, wrong_answers = play_exercise(d, main)
     check_results(d, main, compact, name, classe, right, wrong_answers)
+    if cancel_print:
+        cancel_printing(d, main)
     # Last, since without a window manager nothing gives the keyboard back to the main window
     # once the calculator hides.
     visit_other_windows(d, main, layout)
@@ -642,11 +667,24 @@ def inner(args):
                    LANG="it_IT.UTF-8", LANGUAGE="it")
         for name in [n for n in env if n.startswith("LC_")]:
             del env[name]  # the dates are checked in Italian
-        program = subprocess.Popen([args.program], env=env, process_group=0,
+        command = [args.program]
+        if args.strace:
+            env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":detect_leaks=0"  # no LSan under ptrace
+            # Every file and network call of the program and its threads; the addresses it may
+            # reach are written beside the log for the checker.
+            command = ["strace", "-f", "-qq", "-s", "256", "-e", "trace=%file,%network",
+                       "-o", args.strace, "--"] + command
+            with open(args.strace + ".allowed", "w") as allowed:
+                print(f"display {os.environ['DISPLAY']}", file=allowed)
+                print(f"bus {os.environ['DBUS_SESSION_BUS_ADDRESS']}", file=allowed)
+                print("bus " + bus.call_sync(
+                    "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None,
+                    Gio.DBusCallFlags.NONE, -1, None).unpack()[0], file=allowed)
+        program = subprocess.Popen(command, env=env, process_group=0,
                                    preexec_fn=end_with_parent, stdin=subprocess.DEVNULL)
-        d = Desktop(pyatspi, program)
+        d = Desktop(pyatspi, program, traced_child(program) if args.strace else None)
         wait_for("the program on the accessibility bus", d.app)
-        play(d, width, height)
+        play(d, width, height, cancel_print=args.strace is not None)
         try:
             status = program.wait(timeout=TIMEOUT)
         except subprocess.TimeoutExpired:
@@ -664,6 +702,18 @@ def inner(args):
     finally:
         stop(program)
         stop(launcher)
+
+
+def traced_child(tracer):
+    """The pid of the program a tracer started."""
+    def child():
+        try:
+            with open(f"/proc/{tracer.pid}/task/{tracer.pid}/children") as children:
+                found = children.read().split()
+        except OSError:
+            return None
+        return int(found[0]) if found else None
+    return wait_for("the traced program", child)
 
 
 def screen_size(text):
@@ -684,6 +734,7 @@ def main():
     parser.add_argument("--screen", action="append", type=screen_size,
                         help="WIDTHxHEIGHT; repeat for more screens")
     parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
+    parser.add_argument("--strace", help=argparse.SUPPRESS)
     args = parser.parse_args()
     return inner(args) if args.inner else outer(args)
 
