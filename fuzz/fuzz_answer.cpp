@@ -6,8 +6,6 @@
 // "  Non è esatto!". Numbers are read with strtod and written with printf in the "C" locale.
 #include "engine/rules.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <QString>
 #include <cfloat>
 #include <clocale>
@@ -15,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <optional>
 #include <regex>
 #include <string>
@@ -28,7 +27,8 @@ double referenceRead(const QString& text) {
     for (QChar c : text) {
         if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r')
             continue; // blanks anywhere: "7 7" is 77
-        ascii.push_back(c.unicode() >= 32 && c.unicode() < 128 ? static_cast<char>(c.unicode()) : '#');
+        ascii.push_back(c.unicode() >= 32 && c.unicode() < 128 ? static_cast<char>(c.unicode())
+                                                               : '#');
     }
     static const std::regex number(R"(^[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)");
     std::smatch match;
@@ -80,7 +80,10 @@ QString fields(const GameState& s) {
                     .arg(s.Aiuti);
     for (std::size_t n = 0; n < s.Risposte.size(); ++n) {
         if (s.Risposte[n] != 0.0 || s.Errori_Esercizio[n] != 0)
-            t += QStringLiteral(" | %1: %2 %3").arg(n).arg(s.Risposte[n], 0, 'g', 17).arg(s.Errori_Esercizio[n]);
+            t += QStringLiteral(" | %1: %2 %3")
+                     .arg(n)
+                     .arg(s.Risposte[n], 0, 'g', 17)
+                     .arg(s.Errori_Esercizio[n]);
     }
     return t;
 }
@@ -114,13 +117,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.Errore_Contato = in.ConsumeBool();
     for (Int16* counter : {&state.Indovinati, &state.Errori, &state.Esercizi_Errati,
                            &state.Numero_Errato, &state.Aiuti})
-        *counter = in.ConsumeBool() ? in.ConsumeIntegral<Int16>() : in.ConsumeIntegralInRange<Int16>(0, 9);
+        *counter =
+            in.ConsumeBool() ? in.ConsumeIntegral<Int16>() : in.ConsumeIntegralInRange<Int16>(0, 9);
     const auto n = static_cast<std::size_t>(state.Num_Esercizio);
     state.Errori_Esercizio[n] = in.ConsumeIntegralInRange<Int16>(0, 32767);
-    const QString hidden = in.ConsumeBool() ? QString::number(in.ConsumeIntegralInRange(1, 1000000))
-                                            : typedNumber(in);
-    const QString typed = in.ConsumeBool() ? typedNumber(in)
-                                           : QString::fromUtf8(in.ConsumeRandomLengthString(64));
+    const QString hidden =
+        in.ConsumeBool() ? QString::number(in.ConsumeIntegralInRange(1, 1000000)) : typedNumber(in);
+    const QString typed =
+        in.ConsumeBool() ? typedNumber(in) : QString::fromUtf8(in.ConsumeRandomLengthString(64));
 
     GameState expected = state;
     const double value = referenceRead(typed);
@@ -147,9 +151,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const rules::AnswerOutcome outcome = rules::giveAnswer(state, typed, hidden);
     if (outcome.feedback != feedback)
         fail("feedback", typed, outcome.feedback, feedback);
-    const auto verdict = feedback.isEmpty()                      ? rules::Verdict::Ignored
+    const auto verdict = feedback.isEmpty()                          ? rules::Verdict::Ignored
                          : feedback == QStringLiteral("Indovinato!") ? rules::Verdict::Right
-                                                                      : rules::Verdict::Wrong;
+                                                                     : rules::Verdict::Wrong;
     if (outcome.verdict != verdict)
         fail("verdict", typed, QString::number(static_cast<int>(outcome.verdict)),
              QString::number(static_cast<int>(verdict)));

@@ -4,8 +4,6 @@
 // of a double are tried too, so that every finite value can turn up.
 #include "engine/number_text.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <QString>
 #include <cfloat>
 #include <clocale>
@@ -14,11 +12,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <string>
 
 namespace {
 
-[[noreturn]] void fail(const char* what, double value, const QString& got, const QString& expected) {
+[[noreturn]] void fail(const char* what, double value, const QString& got,
+                       const QString& expected) {
     std::fprintf(stderr, "%s: value %.17g, got \"%s\", expected \"%s\"\n", what, value,
                  got.toUtf8().constData(), expected.toUtf8().constData());
     std::abort();

@@ -4,8 +4,6 @@
 // and no page is sent without text on it.
 #include "report/painter_printer.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
@@ -15,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <vector>
 
 using namespace ortambra;
@@ -67,18 +66,27 @@ class RecordingDevice final : public QPagedPaintDevice {
   protected:
     int metric(PaintDeviceMetric metric) const override {
         switch (metric) {
-        case PdmWidth: return width_;
-        case PdmHeight: return height_;
-        case PdmWidthMM: return static_cast<int>(width_ * 25.4 / dpi_);
-        case PdmHeightMM: return static_cast<int>(height_ * 25.4 / dpi_);
-        case PdmNumColors: return 0x7fffffff;
-        case PdmDepth: return 32;
+        case PdmWidth:
+            return width_;
+        case PdmHeight:
+            return height_;
+        case PdmWidthMM:
+            return static_cast<int>(width_ * 25.4 / dpi_);
+        case PdmHeightMM:
+            return static_cast<int>(height_ * 25.4 / dpi_);
+        case PdmNumColors:
+            return 0x7fffffff;
+        case PdmDepth:
+            return 32;
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return dpi_;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        case PdmPhysicalDpiY:
+            return dpi_;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
         }
         return 0;
     }
@@ -99,7 +107,8 @@ class RecordingDevice final : public QPagedPaintDevice {
 // Texts from the characters the report prints: Latin letters and accents, digits, signs,
 // runs of blanks and carriage returns.
 QString text(FuzzedDataProvider& in) {
-    static const QString alphabet = QStringLiteral("abcdefghilmnoprstuvzWXYZ0123456789=+-.,;:àèìòù");
+    static const QString alphabet =
+        QStringLiteral("abcdefghilmnoprstuvzWXYZ0123456789=+-.,;:àèìòù");
     QString t;
     const auto length = in.ConsumeIntegralInRange(0, 160);
     for (int i = 0; i < length && in.remaining_bytes() > 0; ++i) {
@@ -144,14 +153,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         int statements = 0;
         while (in.remaining_bytes() > 0 && ++statements < 200) {
             switch (in.ConsumeIntegralInRange(0, 9)) {
-            case 0: printer.setFontName(QString::fromLatin1(fonts[in.ConsumeIntegralInRange(0, 3)])); break;
-            case 1: printer.setFontSize(in.ConsumeFloatingPointInRange(-4.0, 72.0)); break;
+            case 0:
+                printer.setFontName(QString::fromLatin1(fonts[in.ConsumeIntegralInRange(0, 3)]));
+                break;
+            case 1:
+                printer.setFontSize(in.ConsumeFloatingPointInRange(-4.0, 72.0));
+                break;
             case 2:
                 printer.setPosition({in.ConsumeIntegralInRange(-3000, 60000),
                                      in.ConsumeIntegralInRange(-3000, 60000)});
                 break;
-            case 3: printer.newPage(); break;
-            case 4: printer.endDoc(); break;
+            case 3:
+                printer.newPage();
+                break;
+            case 4:
+                printer.endDoc();
+                break;
             default: {
                 const QString first = text(in);
                 const QString second = in.ConsumeBool() ? text(in) : QString();

@@ -5,8 +5,6 @@
 #include "report/printed_report.h"
 #include "report/results_view.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
@@ -18,6 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <string>
 #include <vector>
 
@@ -64,9 +63,9 @@ QString fill(const char* pattern, const QString& op, Int16 step, double number) 
 
 // The list's series row: the blanks around each step are 3/3 three times, then 5/5, 3/5, 3/3.
 QString listSeries(const GameState& s, std::size_t n) {
-    static constexpr const char* groups[6] = {"{o}   {s}   ={n}",     "{o}   {s}   ={n}",
-                                              "{o}   {s}   ={n}",     "{o}     {s}     ={n}",
-                                              "{o}   {s}     ={n}",   "{o}   {s}   ={n}"};
+    static constexpr const char* groups[6] = {"{o}   {s}   ={n}",   "{o}   {s}   ={n}",
+                                              "{o}   {s}   ={n}",   "{o}     {s}     ={n}",
+                                              "{o}   {s}     ={n}", "{o}   {s}   ={n}"};
     QStringList parts;
     for (std::size_t k = 0; k < 6; ++k)
         parts << fill(groups[k], s.Archivio_Operatori[n][k], s.Archivio_Passi[n][k],
@@ -129,16 +128,18 @@ QStringList referenceSummary(const GameState& s, const SharedValues& p, QDate da
 std::vector<PrintStatement> referenceCopy(const GameState& s, const SharedValues& p, QDate day,
                                           const QLocale& locale) {
     using S = PrintStatement;
-    const QString summary = QStringList{
-        QStringLiteral("  Eseguito da: ") + oneLine(p.Nome) + QStringLiteral("  Classe ") +
-            oneLine(p.Classe),
-        QStringLiteral("  Esercizi proposti: ") + str(s.Num_Esercizio),
-        QStringLiteral("  Facilitati: ") + str(s.Facilitati),
-        difficulties(s),
-        QStringLiteral("  Tentativi errati: ") + str(s.Errori),
-        QStringLiteral("  Chiesto aiuto: ") + str(s.Aiuti) + QStringLiteral(" volte"),
-        QStringLiteral("  Zorvano indovinate: ") + str(s.Indovinate_Pulite),
-    }.join(u'\r');
+    const QString summary =
+        QStringList{
+            QStringLiteral("  Eseguito da: ") + oneLine(p.Nome) + QStringLiteral("  Classe ") +
+                oneLine(p.Classe),
+            QStringLiteral("  Esercizi proposti: ") + str(s.Num_Esercizio),
+            QStringLiteral("  Facilitati: ") + str(s.Facilitati),
+            difficulties(s),
+            QStringLiteral("  Tentativi errati: ") + str(s.Errori),
+            QStringLiteral("  Chiesto aiuto: ") + str(s.Aiuti) + QStringLiteral(" volte"),
+            QStringLiteral("  Zorvano indovinate: ") + str(s.Indovinate_Pulite),
+        }
+            .join(u'\r');
     std::vector<S> copy{S::print(QStringLiteral("\r"), QStringLiteral("\r")),
                         S::print(date(day, locale)), S::print(QStringLiteral("\r")),
                         S::print(summary), S::print(QStringLiteral("\r"))};
@@ -162,7 +163,9 @@ std::vector<PrintStatement> referenceCopy(const GameState& s, const SharedValues
 
 class Recorder final : public Printer {
   public:
-    void setFontName(const QString& name) override { got.push_back(PrintStatement::fontName(name)); }
+    void setFontName(const QString& name) override {
+        got.push_back(PrintStatement::fontName(name));
+    }
     void setFontSize(double points) override { got.push_back(PrintStatement::fontSize(points)); }
     void setPosition(QPoint twips) override { got.push_back(PrintStatement::position(twips)); }
     void print(const QString& a, const QString& b) override {
@@ -215,9 +218,12 @@ QString text(FuzzedDataProvider& in, std::size_t longest) {
 
 double number(FuzzedDataProvider& in) {
     switch (in.ConsumeIntegralInRange(0, 2)) {
-    case 0: return in.ConsumeIntegral<std::int32_t>();
-    case 1: return in.ConsumeIntegral<std::int32_t>() / 8.0;
-    default: return in.ConsumeFloatingPoint<double>();
+    case 0:
+        return in.ConsumeIntegral<std::int32_t>();
+    case 1:
+        return in.ConsumeIntegral<std::int32_t>() / 8.0;
+    default:
+        return in.ConsumeFloatingPoint<double>();
     }
 }
 
@@ -243,8 +249,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int copies = in.ConsumeIntegralInRange(-1, 3);
 
     GameState state;
-    state.Num_Esercizio = in.ConsumeBool() ? in.ConsumeIntegralInRange<Int16>(-2, 103)
-                                           : in.ConsumeIntegral<Int16>();
+    state.Num_Esercizio =
+        in.ConsumeBool() ? in.ConsumeIntegralInRange<Int16>(-2, 103) : in.ConsumeIntegral<Int16>();
     for (Int16* counter : {&state.Indovinati, &state.Aiuti, &state.Errori, &state.Esercizi_Errati,
                            &state.Indovinate_Pulite, &state.Esercizi_Bassa, &state.Esercizi_Media,
                            &state.Esercizi_Alta, &state.Facilitati})
@@ -252,8 +258,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every row holds something, also past the exercises shown, so a row read too far shows.
     const QString lastOperator = text(in, 3);
     for (std::size_t n = 0; n < state.Risposte.size(); ++n) {
-        const bool fuzzed = n >= 1 && static_cast<int>(n) <= exercisesShown(state) &&
-                            in.remaining_bytes() > 0;
+        const bool fuzzed =
+            n >= 1 && static_cast<int>(n) <= exercisesShown(state) && in.remaining_bytes() > 0;
         state.Archivio_Inizio[n] = fuzzed ? text(in, 3) : QStringLiteral("#%1").arg(n);
         for (std::size_t k = 0; k < 6; ++k) {
             state.Archivio_Operatori[n][k] = fuzzed ? text(in, 2) : lastOperator;

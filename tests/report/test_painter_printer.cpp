@@ -177,14 +177,14 @@ class TestPainterPrinter : public QObject {
             << std::vector<S>{S::position({0, 40000}), S::print("uno"), S::print("due")}
             << QStringList{"uno due"};
         QTest::newRow("position before the top left")
-            << std::vector<S>{S::position({-9000, -9000}), S::print("uno")}
-            << QStringList{"uno"};
+            << std::vector<S>{S::position({-9000, -9000}), S::print("uno")} << QStringList{"uno"};
     }
     void noBlankSheets() {
         REQUIRE_PDFTOTEXT();
         QFETCH(std::vector<PrintStatement>, statements);
         QFETCH(QStringList, pages);
-        const QString file = dir_.filePath(QStringLiteral("sheets-%1.pdf").arg(QTest::currentDataTag()));
+        const QString file =
+            dir_.filePath(QStringLiteral("sheets-%1.pdf").arg(QTest::currentDataTag()));
         QPrinter printer(QPrinter::HighResolution);
         toPdf(printer, file);
         PainterPrinter layer(printer);

@@ -61,7 +61,8 @@ class TestPrintedReport : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("classe");
         QTest::addColumn<QString>("line");
-        QTest::newRow("pasted count") << "Anna\r  Esercizi proposti:  999" << "3B"
+        QTest::newRow("pasted count") << "Anna\r  Esercizi proposti:  999"
+                                      << "3B"
                                       << "  Eseguito da: Anna   Esercizi proposti:  999  Classe 3B";
         QTest::newRow("line feed, tab, separators")
             << QStringLiteral("Anna\nBruno") << QStringLiteral("3\t\u2028B")

@@ -58,10 +58,14 @@ class TestResultsView : public QObject {
         QTest::addColumn<QString>("classe");
         QTest::addColumn<QString>("shownName");
         QTest::addColumn<QString>("shownClass");
-        QTest::newRow("pasted count") << "Anna\nEsercizi proposti:  999" << "3B"
-                                      << "Anna Esercizi proposti:  999" << "3B";
-        QTest::newRow("carriage return and line feed") << "Anna\r\nBruno" << "3\rB"
-                                                       << "Anna  Bruno" << "3 B";
+        QTest::newRow("pasted count") << "Anna\nEsercizi proposti:  999"
+                                      << "3B"
+                                      << "Anna Esercizi proposti:  999"
+                                      << "3B";
+        QTest::newRow("carriage return and line feed") << "Anna\r\nBruno"
+                                                       << "3\rB"
+                                                       << "Anna  Bruno"
+                                                       << "3 B";
         QTest::newRow("tab, escape, delete, next line")
             << QStringLiteral("A\tB\x1b[2JC\x7f") << QStringLiteral("4\u0085A")
             << QStringLiteral("A B [2JC ") << QStringLiteral("4 A");
