@@ -9,11 +9,75 @@
 #include "layout_windows.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace ortambra {
 
+namespace {
+
+// While the application object connects to the window system, Qt's messages are held back:
+// without a display Qt ends the program with a fatal message that blames the installation, so
+// that one is replaced by a plain word on what is missing, and the rest would only be noise.
+// Once the connection stands they are passed on as they came.
+struct HeldMessage {
+    QtMsgType type;
+    std::string file;
+    int line;
+    std::string function;
+    std::string category;
+    QString text;
+};
+
+QtMessageHandler passOn = nullptr;
+std::vector<HeldMessage> held;
+std::string programName = "ortambra";
+
+void release() {
+    qInstallMessageHandler(passOn);
+    for (const auto& m : held) {
+        const QMessageLogContext context(m.file.empty() ? nullptr : m.file.c_str(), m.line,
+                                         m.function.empty() ? nullptr : m.function.c_str(),
+                                         m.category.c_str());
+        if (passOn)
+            passOn(m.type, context, m.text);
+    }
+    held.clear();
+}
+
+void holdWhileConnecting(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
+        std::fprintf(stderr,
+                     "Ortambra: nessuno schermo grafico trovato. Per giocare senza schermo: "
+                     "xvfb-run -a -s \"-screen 0 1024x768x24\" %s\n"
+                     "Ortambra: no graphical display found. To play without one: "
+                     "xvfb-run -a -s \"-screen 0 1024x768x24\" %s\n",
+                     programName.c_str(), programName.c_str());
+        std::fflush(stderr);
+        std::_Exit(1); // nothing has been opened yet that would need closing
+    }
+    held.push_back({type, context.file ? context.file : "", context.line,
+                    context.function ? context.function : "",
+                    context.category ? context.category : "default", text});
+    if (type == QtFatalMsg) {
+        release();
+        if (passOn)
+            passOn(type, context, text);
+        std::abort();
+    }
+}
+
+} // namespace
+
 int runProgram(int& argc, char** argv, const std::function<void(QApplication&)>& prepare) {
+    if (argc > 0 && argv[0] && *argv[0])
+        programName = argv[0];
+    passOn = qInstallMessageHandler(holdWhileConnecting);
     QApplication app(argc, argv);
+    release();
     QApplication::setApplicationName(QStringLiteral("Ortambra"));
     QApplication::setDesktopFileName(QLatin1String(desktopId));
     QApplication::setWindowIcon(programIcon());

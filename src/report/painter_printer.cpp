@@ -35,8 +35,9 @@ void PainterPrinter::setFontSize(double points) {
 }
 
 void PainterPrinter::setPosition(QPoint twips) {
-    x_ = twips.x() * device_.logicalDpiX() / TwipsPerInch;
-    y_ = twips.y() * device_.logicalDpiY() / TwipsPerInch;
+    // The position counts from the printable area's top left; nothing is drawn before it.
+    x_ = std::max(twips.x(), 0) * device_.logicalDpiX() / TwipsPerInch;
+    y_ = std::max(twips.y(), 0) * device_.logicalDpiY() / TwipsPerInch;
     freshLine_ = true;
 }
 
@@ -76,6 +77,7 @@ bool PainterPrinter::beginDocument() {
         return false;
     }
     pages_ = 1;
+    inkOnPage_ = false;
     return true;
 }
 
@@ -120,8 +122,16 @@ void PainterPrinter::draw(QString segment) {
             }
         }
         if (cut == 0 && x_ <= start) {
-            ink(segment); // one word wider than the sheet: nothing better to do
-            return;
+            // A word wider than the sheet: it goes past the edge alone, and what follows it
+            // goes on on the next line.
+            qsizetype word = 0;
+            while (segment[word] == u' ')
+                ++word; // a segment of blanks alone was dealt with above
+            cut = segment.indexOf(u' ', word);
+            if (cut < 0) {
+                ink(segment);
+                return;
+            }
         }
         if (cut > 0)
             ink(segment.first(cut));
@@ -138,23 +148,31 @@ void PainterPrinter::draw(QString segment) {
 void PainterPrinter::ink(const QString& text) {
     if (!beginDocument())
         return;
-    for (; pendingPages_ > 0; --pendingPages_) {
-        if (device_.newPage())
-            ++pages_;
-    }
+    // A page is started only for ink, so page breaks in a row, or one before anything was
+    // printed on the page, leave no blank sheet.
+    if (pendingPage_)
+        nextSheet();
+    pendingPage_ = false;
     const QFontMetricsF metrics(font_, &device_);
     if (y_ > 0.0 && y_ + metrics.lineSpacing() > device_.height()) {
-        if (device_.newPage())
-            ++pages_;
+        nextSheet();
         y_ = 0.0;
     }
     painter_.setFont(font_);
     painter_.drawText(QPointF(x_, y_ + metrics.ascent()), text);
+    inkOnPage_ = true;
     x_ += metrics.horizontalAdvance(text);
 }
 
+void PainterPrinter::nextSheet() {
+    if (inkOnPage_ && device_.newPage()) {
+        ++pages_;
+        inkOnPage_ = false;
+    }
+}
+
 void PainterPrinter::newPage() {
-    ++pendingPages_;
+    pendingPage_ = true;
     x_ = 0.0;
     y_ = 0.0;
     freshLine_ = true;
@@ -163,7 +181,7 @@ void PainterPrinter::newPage() {
 void PainterPrinter::endDoc() {
     if (painter_.isActive())
         painter_.end();
-    pendingPages_ = 0;
+    pendingPage_ = false;
     failed_ = false;
     x_ = 0.0;
     y_ = 0.0;

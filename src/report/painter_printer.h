@@ -13,7 +13,8 @@ namespace ortambra {
 // position in the font in force; a line that would pass the bottom of the printable area goes to
 // the top of a new page, and text that would pass its right edge goes on on the next line, so a
 // long report loses nothing. The document begins with the first ink and is sent by endDoc; a
-// page break asked for last is dropped, so no copy ends in a blank sheet. If the device cannot
+// page break asked for last is dropped and page breaks in a row count as one, so no sheet is
+// ever blank. If the device cannot
 // be opened every statement is skipped.
 class PainterPrinter final : public Printer {
   public:
@@ -37,6 +38,7 @@ class PainterPrinter final : public Printer {
     void draw(QString segment);
     void ink(const QString& text);
     void newLine();
+    void nextSheet();
     bool beginDocument();
     double lineHeight() const;
 
@@ -47,7 +49,8 @@ class PainterPrinter final : public Printer {
     double y_ = 0.0;
     bool freshLine_ = true; // nothing drawn on the current line yet
     QString indent_;        // the blanks the current line started with
-    int pendingPages_ = 0; // page breaks asked for and not yet needed
+    bool pendingPage_ = false; // a page break asked for and not yet needed
+    bool inkOnPage_ = false;
     int pages_ = 0;
     bool failed_ = false; // the device refused this document
 };

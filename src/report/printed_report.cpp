@@ -3,6 +3,7 @@
 #include "engine/number_text.h"
 #include "report_text.h"
 #include "results_view.h"
+#include "single_line.h"
 
 namespace ortambra {
 
@@ -52,8 +53,8 @@ std::vector<PrintStatement> reportCopy(const GameState& state, const SharedValue
     const QString cr(u'\r');
     const QString indent = blanks(2);
     const QStringList summary{
-        indent + QStringLiteral("Eseguito da: ") + player.Nome + QStringLiteral("  Classe ") +
-            player.Classe,
+        indent + QStringLiteral("Eseguito da: ") + singleLine(player.Nome) +
+            QStringLiteral("  Classe ") + singleLine(player.Classe),
         indent + QStringLiteral("Esercizi proposti: ") + strText(state.Num_Esercizio),
         indent + QStringLiteral("Facilitati: ") + strText(state.Facilitati),
         difficultyLine(state),

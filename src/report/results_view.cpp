@@ -2,6 +2,7 @@
 
 #include "engine/number_text.h"
 #include "report_text.h"
+#include "single_line.h"
 
 #include <algorithm>
 
@@ -13,7 +14,7 @@ QString resultsSummary(const GameState& state, const SharedValues& player, QDate
                        const QLocale& locale) {
     const QStringList lines{
         dateText(date, locale),
-        player.Nome + u' ' + player.Classe,
+        singleLine(player.Nome) + u' ' + singleLine(player.Classe),
         QStringLiteral("Esercizi proposti: ") + strText(state.Num_Esercizio),
         QStringLiteral("Facilitati: ") + strText(state.Facilitati),
         difficultyLine(state),
@@ -42,8 +43,8 @@ QString resultsSeriesRow(const GameState& state, int n) {
 
 QStringList resultsRows(const GameState& state, const SharedValues& player, QDate date,
                         const QLocale& locale) {
-    QStringList rows{dateText(date, locale), QStringLiteral("Nome: ") + player.Nome,
-                     QStringLiteral("Classe: ") + player.Classe, QString()};
+    QStringList rows{dateText(date, locale), QStringLiteral("Nome: ") + singleLine(player.Nome),
+                     QStringLiteral("Classe: ") + singleLine(player.Classe), QString()};
     for (int n = 1; n <= lastArchived(state); ++n) {
         const auto row = static_cast<std::size_t>(n);
         rows << QStringLiteral("Esercizio ") + plainText(n) << resultsSeriesRow(state, n)

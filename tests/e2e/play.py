@@ -250,11 +250,12 @@ def run_on_display(label, width, height, inner_argv, prepare=None):
         return passed
 
 
-def run_screen(program, width, height):
-    """One whole game on a fresh X server and D-Bus session; True when it passed."""
+def run_screen(program, width, height, inner_options=()):
+    """One whole game on a fresh X server and D-Bus session; True when it passed.
+    inner_options go to the process that plays inside the session."""
     return run_on_display(f"{width}x{height}", width, height,
                           [sys.executable, os.path.abspath(__file__), "--inner", program,
-                           "--screen", f"{width}x{height}"])
+                           "--screen", f"{width}x{height}", *inner_options])
 
 
 def missing_tools():
@@ -290,15 +291,16 @@ def outer(args):
 class Desktop:
     """The program's accessible objects, looked up afresh at every call."""
 
-    def __init__(self, pyatspi, process):
+    def __init__(self, pyatspi, process, pid=None):
         self.at = pyatspi
         self.process = process
+        self.pid = pid or process.pid  # the program's own, when a tracer started it
 
     def app(self):
         desktop = self.at.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.get_process_id() == self.process.pid:
+            if app is not None and app.get_process_id() == self.pid:
                 return app
         return None
 
@@ -606,7 +608,28 @@ def check_results(d, main, compact, name, classe, right, wrong_answers):
     check_names(d, main)
 
 
-def play(d, width, height, name="Anna", classe="3B"):
+def cancel_printing(d, main):
+    """Opens the real print dialog with "Stampa" and leaves it with Escape."""
+    app = d.app()
+    known = {w.name for w in (app.getChildAtIndex(i) for i in range(app.childCount))
+             if w is not None and d.showing(w)}
+
+    def dialog():
+        app = d.app()
+        return [w for w in (app.getChildAtIndex(i) for i in range(app.childCount))
+                if w is not None and w.name not in known and d.showing(w)]
+
+    d.press(d.control(main, "push button", "Stampa"))
+    found = wait_for("the print dialog", dialog)
+    check(len(found) == 1, f"{len(found)} windows opened on 'Stampa'")
+    buttons = wait_for("the print dialog's buttons", lambda: d.controls(found[0], "push button"))
+    d.click(buttons[-1])  # the keyboard goes to the dialog, whatever the window system does
+    d.at.Registry.generateKeyboardEvent(0xFF1B, None, d.at.KEY_SYM)  # XK_Escape
+    wait_for("the print dialog to close", lambda: not dialog())
+    log(f"print dialog {found[0].name!r} cancelled")
+
+
+def play(d, width, height, name="Anna", classe="3B", cancel_print=False):
     compact = width < 1024 and height < 768
     layout = "compact" if compact else "standard"
     confirm_resolution(d, width, height)
@@ -623,6 +646,8 @@ def play(d, width, height, name="Anna", classe="3B"):
         d.wait_control(main, "label", caption)
     right, wrong_answers = play_exercise(d, main)
     check_results(d, main, compact, name, classe, right, wrong_answers)
+    if cancel_print:
+        cancel_printing(d, main)
     # Last, since without a window manager nothing gives the keyboard back to the main window
     # once the calculator hides.
     visit_other_windows(d, main, layout)
@@ -651,9 +676,10 @@ def accessibility_bus():
 
 
 @contextlib.contextmanager
-def program_on_bus(path, extra_env=None):
+def program_on_bus(path, extra_env=None, strace_log=None):
     """Starts the program on the accessibility bus and yields its Desktop; the program is
-    stopped when the block ends, however it ends."""
+    stopped when the block ends, however it ends. With strace_log, the program runs under
+    strace, and the addresses it may reach are written beside the log for the checker."""
     # Imported only now: on import it asks the session for the accessibility bus, and would
     # have one started of its own if ours were not there yet.
     import pyatspi
@@ -661,11 +687,24 @@ def program_on_bus(path, extra_env=None):
                LANG="it_IT.UTF-8", LANGUAGE="it", **(extra_env or {}))
     for name in [n for n in env if n.startswith("LC_")]:
         del env[name]  # the dates are checked in Italian
+    command = [path]
+    if strace_log:
+        env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":detect_leaks=0"  # no LSan under ptrace
+        command = ["strace", "-f", "-qq", "-s", "256", "-e", "trace=%file,%network",
+                   "-o", strace_log, "--"] + command
+        from gi.repository import Gio
+        bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        with open(strace_log + ".allowed", "w") as allowed:
+            print(f"display {os.environ['DISPLAY']}", file=allowed)
+            print(f"bus {os.environ['DBUS_SESSION_BUS_ADDRESS']}", file=allowed)
+            print("bus " + bus.call_sync(
+                "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None,
+                Gio.DBusCallFlags.NONE, -1, None).unpack()[0], file=allowed)
     program = None
     try:
-        program = subprocess.Popen([path], env=env, process_group=0,
+        program = subprocess.Popen(command, env=env, process_group=0,
                                    preexec_fn=end_with_parent, stdin=subprocess.DEVNULL)
-        d = Desktop(pyatspi, program)
+        d = Desktop(pyatspi, program, traced_child(program) if strace_log else None)
         wait_for("the program on the accessibility bus", d.app)
         yield d
     finally:
@@ -699,9 +738,9 @@ def inner(args):
     if os.getppid() != parent:
         return 1
     try:
-        with accessibility_bus(), program_on_bus(args.program) as d:
+        with accessibility_bus(), program_on_bus(args.program, strace_log=args.strace) as d:
             try:
-                play(d, width, height)
+                play(d, width, height, cancel_print=args.strace is not None)
                 check_ends(d.process, "after 'Esci'")
                 return 0
             except Failure as error:
@@ -710,6 +749,18 @@ def inner(args):
     except Failure as error:
         report_failure(f"{width}x{height}", error, None)
         return 1
+
+
+def traced_child(tracer):
+    """The pid of the program a tracer started."""
+    def child():
+        try:
+            with open(f"/proc/{tracer.pid}/task/{tracer.pid}/children") as children:
+                found = children.read().split()
+        except OSError:
+            return None
+        return int(found[0]) if found else None
+    return wait_for("the traced program", child)
 
 
 def screen_size(text):
@@ -730,6 +781,7 @@ def main():
     parser.add_argument("--screen", action="append", type=screen_size,
                         help="WIDTHxHEIGHT; repeat for more screens")
     parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
+    parser.add_argument("--strace", help=argparse.SUPPRESS)
     args = parser.parse_args()
     return inner(args) if args.inner else outer(args)
 

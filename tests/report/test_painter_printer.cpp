@@ -11,6 +11,8 @@
 using namespace ortambra;
 using namespace ortambra::testing;
 
+Q_DECLARE_METATYPE(std::vector<ortambra::PrintStatement>)
+
 namespace {
 
 const QDate monday(2026, 12, 7);
@@ -166,6 +168,58 @@ class TestPainterPrinter : public QObject {
         };
         QCOMPARE(indentOf(raw.at(first + 1)), indentOf(raw.at(first - 1)));
         QCOMPARE(indentOf(raw.at(first + 2)), indentOf(raw.at(first - 1)));
+    }
+
+    // A sheet is started only for text: page breaks in a row count as one, and neither a break
+    // nor a position below the sheet before the first text leaves a blank page.
+    void noBlankSheets_data() {
+        QTest::addColumn<std::vector<PrintStatement>>("statements");
+        QTest::addColumn<QStringList>("pages");
+        using S = PrintStatement;
+        QTest::newRow("breaks in a row")
+            << std::vector<S>{S::print("uno"), S::newPage(), S::newPage(), S::print("due")}
+            << QStringList{"uno", "due"};
+        QTest::newRow("break before any text")
+            << std::vector<S>{S::newPage(), S::print("uno"), S::newPage()} << QStringList{"uno"};
+        QTest::newRow("first text below the sheet")
+            << std::vector<S>{S::position({0, 40000}), S::print("uno"), S::print("due")}
+            << QStringList{"uno due"};
+        QTest::newRow("position before the top left")
+            << std::vector<S>{S::position({-9000, -9000}), S::print("uno")} << QStringList{"uno"};
+    }
+    void noBlankSheets() {
+        REQUIRE_PDFTOTEXT();
+        QFETCH(std::vector<PrintStatement>, statements);
+        QFETCH(QStringList, pages);
+        const QString file =
+            dir_.filePath(QStringLiteral("sheets-%1.pdf").arg(QTest::currentDataTag()));
+        QPrinter printer(QPrinter::HighResolution);
+        toPdf(printer, file);
+        PainterPrinter layer(printer);
+        for (const auto& statement : statements)
+            play(layer, statement);
+        layer.endDoc();
+        QStringList texts;
+        for (const QString& page : pagesOf(file))
+            texts << printedLines(page).join(u' ');
+        QCOMPARE(texts, pages);
+        QCOMPARE(layer.pages(), pages.size());
+    }
+
+    // A word wider than the sheet runs past its edge alone; the words after it go on on the
+    // next line instead of following it off the paper.
+    void wordWiderThanTheSheet() {
+        REQUIRE_PDFTOTEXT();
+        const QString file = dir_.filePath("word.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        toPdf(printer, file);
+        PainterPrinter layer(printer);
+        const QString word(200, u'W');
+        layer.print(word + QStringLiteral("   dopo la parola"), {});
+        layer.endDoc();
+        const QStringList pages = pagesOf(file);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(printedLines(pages.first()).last(), QStringLiteral("dopo la parola"));
     }
 
     void eachCopyOnItsOwnPages() {

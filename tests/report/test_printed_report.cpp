@@ -55,6 +55,33 @@ class TestPrintedReport : public QObject {
         QVERIFY(copyOf(GameState{}, {}).at(3).startsWith("print [  Eseguito da:   Classe <cr>"));
     }
 
+    // A pasted line break in the name or class prints as a blank: the summary keeps its seven
+    // lines and nothing typed can read as one of its counts.
+    void namesStayOnTheirLine_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("pasted count") << "Anna\r  Esercizi proposti:  999"
+                                      << "3B"
+                                      << "  Eseguito da: Anna   Esercizi proposti:  999  Classe 3B";
+        QTest::newRow("line feed, tab, separators")
+            << QStringLiteral("Anna\nBruno") << QStringLiteral("3\t\u2028B")
+            << QStringLiteral("  Eseguito da: Anna Bruno  Classe 3  B");
+        QTest::newRow("kept as typed") << QStringLiteral(" Nicol\u00f2 ") << "5C"
+                                       << QStringLiteral("  Eseguito da:  Nicol\u00f2   Classe 5C");
+    }
+    void namesStayOnTheirLine() {
+        QFETCH(QString, name);
+        QFETCH(QString, classe);
+        QFETCH(QString, line);
+        const auto copy = reportCopy(GameState{}, {name, classe}, monday, italian);
+        const QStringList summary = copy.at(3).first.split(u'\r');
+        QCOMPARE(summary.size(), 7);
+        QCOMPARE(summary.at(0), line);
+        QCOMPARE(summary.at(1), QStringLiteral("  Esercizi proposti:  0"));
+        QVERIFY(!copy.at(3).first.contains(u'\n'));
+    }
+
     // Two texts, split after the "=" of the third position, with 3 and 5 blanks everywhere.
     void seriesRowInTwoTexts_data() {
         QTest::addColumn<Series>("series");

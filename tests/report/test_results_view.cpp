@@ -51,6 +51,52 @@ class TestResultsView : public QObject {
                  (QStringList{"Nome: ", "Classe: "}));
     }
 
+    // The name and class are kept as typed, but each reads on its one line: a pasted line
+    // break cannot start a line that looks like a count.
+    void namesStayOnTheirLine_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<QString>("shownName");
+        QTest::addColumn<QString>("shownClass");
+        QTest::newRow("pasted count") << "Anna\nEsercizi proposti:  999"
+                                      << "3B"
+                                      << "Anna Esercizi proposti:  999"
+                                      << "3B";
+        QTest::newRow("carriage return and line feed") << "Anna\r\nBruno"
+                                                       << "3\rB"
+                                                       << "Anna  Bruno"
+                                                       << "3 B";
+        QTest::newRow("tab, escape, delete, next line")
+            << QStringLiteral("A\tB\x1b[2JC\x7f") << QStringLiteral("4\u0085A")
+            << QStringLiteral("A B [2JC ") << QStringLiteral("4 A");
+        QTest::newRow("unicode line and paragraph separators")
+            << QStringLiteral("Luca\u2028Rossi") << QStringLiteral("\u20295C")
+            << QStringLiteral("Luca Rossi") << QStringLiteral(" 5C");
+        QTest::newRow("accents, emoji and outer blanks kept")
+            << QStringLiteral("  Nicol\u00f2 \U0001F600 ") << QStringLiteral("2\u00aaA")
+            << QStringLiteral("  Nicol\u00f2 \U0001F600 ") << QStringLiteral("2\u00aaA");
+    }
+    void namesStayOnTheirLine() {
+        QFETCH(QString, name);
+        QFETCH(QString, classe);
+        QFETCH(QString, shownName);
+        QFETCH(QString, shownClass);
+        GameState state;
+        addExercise(state, sumsOneTwoThree());
+        const SharedValues player{name, classe};
+        const QStringList lines = resultsSummary(state, player, monday, italian).split(u'\r');
+        QCOMPARE(lines.size(), 8);
+        QCOMPARE(lines.at(1), shownName + u' ' + shownClass);
+        QCOMPARE(lines.at(2), QStringLiteral("Esercizi proposti:  1"));
+        const QStringList rows = resultsRows(state, player, monday, italian);
+        QCOMPARE(rows.size(), 4 + 7);
+        QCOMPARE(rows.mid(1, 3), (QStringList{"Nome: " + shownName, "Classe: " + shownClass, ""}));
+        for (const QString& row : rows) {
+            QVERIFY2(!row.contains(u'\n') && !row.contains(u'\r'), qPrintable(row));
+        }
+        QCOMPARE(player.Nome, name); // the pupil's own text is not touched
+    }
+
     void counters() {
         GameState state;
         state.Num_Esercizio = 15;
