@@ -54,10 +54,10 @@ QStringList counterLines(const Tally& t, const QString& indent) {
 // The rows of one exercise block before its closing row.
 QStringList block(const Tally& t, int n, const QString& indent, const Spacing& spacing) {
     const ExpectedExercise& e = t.rows[static_cast<std::size_t>(n)];
-    return {indent + "Esercizio " + QString::number(n), indent + seriesRow(e, spacing),
-            indent + "Numero richiesto: " + str(e.answer),
-            indent + "Tentativi errati: " + str(e.wrong),
-            indent + (e.facilitated ? "Facilitato" : ""), indent + (e.helped ? "Chiesto aiuto" : "")};
+    return {
+        indent + "Esercizio " + QString::number(n),    indent + seriesRow(e, spacing),
+        indent + "Numero richiesto: " + str(e.answer), indent + "Tentativi errati: " + str(e.wrong),
+        indent + (e.facilitated ? "Facilitato" : ""),  indent + (e.helped ? "Chiesto aiuto" : "")};
 }
 
 } // namespace
@@ -71,8 +71,7 @@ QString shownName(const QString& text) {
 }
 
 QString expectedSummary(const Tally& t) {
-    return (QStringList{date, shownName(t.nome) + u' ' + shownName(t.classe)} +
-            counterLines(t, {}))
+    return (QStringList{date, shownName(t.nome) + u' ' + shownName(t.classe)} + counterLines(t, {}))
         .join(u'\r');
 }
 

@@ -34,10 +34,10 @@ namespace {
 // Off until the views show them so.
 constexpr bool pasteControlCharacters = false;
 
-const char* const junk[] = {"",      "   ",    "abc",  "1e999", "-1e999", "-0",   "0",
-                            "0.0",   "99999",  "-40000", "1e30", "4.5",    "-3",   "7 7",
-                            "12abc", ".",      "-",    "e5",   "inf",    "nan",  "0x1A",
-                            "3,5",   "1e-999", "2.5",  "+8",   "  9",    "١٢",   "１"};
+const char* const junk[] = {"",      "   ",    "abc",    "1e999", "-1e999", "-0",  "0",
+                            "0.0",   "99999",  "-40000", "1e30",  "4.5",    "-3",  "7 7",
+                            "12abc", ".",      "-",      "e5",    "inf",    "nan", "0x1A",
+                            "3,5",   "1e-999", "2.5",    "+8",    "  9",    "١٢",  "１"};
 const char* const names[] = {"", "Anna", "Zoë Bianchi", "  Luca  ", "4ª B", "O'Brien-Rossi"};
 const char* const pastedNames[] = {"Marco\nBianchi", "A\tB", "x\r\ny", "fine\x7f", "\u0085sì"};
 const char* const menuEntries[] = {"solosomme", "soloprodotti", "sommeprodotti", "due",
@@ -46,8 +46,8 @@ const char* const menuEntries[] = {"solosomme", "soloprodotti", "sommeprodotti",
 const char* const operations[] = {"Per", "Meno", "Diviso", "Boh", "", "per"};
 
 enum Button { Via, Facile, Help, Soluzione, Risultati, Stampa, Calculator, Esci, Buttons };
-const char* const buttonNames[Buttons] = {"Cmd_Via",       "Cmd_Facile", "Cmd_Help",
-                                          "Cmd_Soluzione", "Cmd_Risultati", "Cmd_Stampa",
+const char* const buttonNames[Buttons] = {"Cmd_Via",         "Cmd_Facile",    "Cmd_Help",
+                                          "Cmd_Soluzione",   "Cmd_Risultati", "Cmd_Stampa",
                                           "Cmd_Calcolatore", "Cmd_Esci"};
 
 template <typename T> QString differ(const char* what, const T& got, const T& expected) {
@@ -71,7 +71,11 @@ QString firstDifference(const char* what, const QStringList& got, const QStringL
         const QString b = i < expected.size() ? expected[i] : QString("(none)");
         if (a != b)
             return QString("%1, line %2 of %3 (expected %4):\n  got      \"%5\"\n  expected \"%6\"")
-                .arg(what).arg(i).arg(got.size()).arg(expected.size()).arg(visible(a), visible(b));
+                .arg(what)
+                .arg(i)
+                .arg(got.size())
+                .arg(expected.size())
+                .arg(visible(a), visible(b));
     }
     return {};
 }
@@ -86,6 +90,18 @@ class Soak {
           windows_(set, platform_.platform, shared_), pupil_(seed) {
         windows_.showMain();
         QApplication::setActiveWindow(&main());
+        for (std::size_t k = 0; k < 6; ++k) {
+            const int i = int(k);
+            c_.numbers[k] = mainControl<QLabel>(arrayName("Lbl_Numero", i));
+            c_.ops[k] = mainControl<QLabel>(arrayName("Lbl_Operatore", i));
+            c_.hints[k] = mainControl<QLabel>(arrayName("Lbl_Suggeri", i));
+            c_.boxes[k] = mainControl<QLineEdit>(arrayName("Txt_Numero", i));
+        }
+        for (std::size_t b = 0; b < Buttons; ++b)
+            c_.buttons[b] = mainControl<QPushButton>(buttonNames[b]);
+        c_.start = mainControl<QLabel>("Lbl_01");
+        c_.feedback = mainControl<QLabel>("Lbl_Risultati");
+        c_.list = mainControl<QListWidget>("List1");
         expected_ = {true, true, false, false, false, false, true, true};
         budget_ = nextBudget();
     }
@@ -126,7 +142,7 @@ class Soak {
     template <typename T> T* mainControl(const QString& name) const {
         return control<T>(&main(), name);
     }
-    QPushButton* button(Button b) const { return mainControl<QPushButton>(buttonNames[b]); }
+    QPushButton* button(Button b) const { return c_.buttons[std::size_t(b)]; }
     int roll(int below) { return int(pupil_() % unsigned(below)); }
     int nextBudget() { return 3 + roll(2 * pace_ + 1); }
     void note(const QString& what) {
@@ -144,7 +160,7 @@ class Soak {
 
     QLineEdit* visibleAnswer() const {
         for (int k = 0; k < 6; ++k)
-            if (auto* box = mainControl<QLineEdit>(arrayName("Txt_Numero", k)); box->isVisible())
+            if (auto* box = c_.boxes[std::size_t(k)]; box->isVisible())
                 return box;
         return nullptr;
     }
@@ -268,9 +284,9 @@ class Soak {
         case Stampa:
             if (platform_.printing.dialogs != dialogs + 1)
                 pending_ = "Stampa opened no print dialog";
-            else if (QString d = firstDifference("the print",
-                                                 platform_.printing.recorder.transcript(),
-                                                 describe(expectedPrint(tally_, copies)));
+            else if (QString d =
+                         firstDifference("the print", platform_.printing.recorder.transcript(),
+                                         describe(expectedPrint(tally_, copies)));
                      !d.isEmpty())
                 pending_ = d;
             return;
@@ -289,14 +305,14 @@ class Soak {
         }
         Tally::bump(tally_.perMode[std::size_t(mode_ - 1)]);
         largestAt_[std::size_t(tally_.exercises)] = largest_;
-        e.start = mainControl<QLabel>("Lbl_01")->text();
+        e.start = c_.start->text();
         e.hidden = -1;
         for (int k = 0; k < 6; ++k) {
             const auto kk = std::size_t(k);
-            e.numbers[kk] = mainControl<QLabel>(arrayName("Lbl_Numero", k))->text();
-            e.steps[kk] = mainControl<QLabel>(arrayName("Lbl_Suggeri", k))->text();
-            e.ops[kk] = mainControl<QLabel>(arrayName("Lbl_Operatore", k))->text();
-            if (mainControl<QLineEdit>(arrayName("Txt_Numero", k))->isVisible())
+            e.numbers[kk] = c_.numbers[kk]->text();
+            e.steps[kk] = c_.hints[kk]->text();
+            e.ops[kk] = c_.ops[kk]->text();
+            if (c_.boxes[kk]->isVisible())
                 e.hidden = k;
         }
         if (e.hidden < 0 || e.hidden > 4)
@@ -312,9 +328,10 @@ class Soak {
     void menu(const char* entry) {
         note(QString("menu %1").arg(entry));
         mainControl<QAction>(entry)->trigger();
-        const auto index = std::find_if(std::begin(menuEntries), std::end(menuEntries),
-                                        [&](const char* e) { return std::string_view(e) == entry; }) -
-                           std::begin(menuEntries);
+        const auto index =
+            std::find_if(std::begin(menuEntries), std::end(menuEntries),
+                         [&](const char* e) { return std::string_view(e) == entry; }) -
+            std::begin(menuEntries);
         if (index < 3)
             mode_ = int(index) + 1;
         else
@@ -430,7 +447,8 @@ class Soak {
     QString operand() {
         if (roll(4) == 0)
             return QString::fromUtf8(junk[roll(int(std::size(junk)))]);
-        return QString::number(roll(2000) - 1000) + (roll(3) ? "" : "." + QString::number(roll(100)));
+        return QString::number(roll(2000) - 1000) +
+               (roll(3) ? "" : "." + QString::number(roll(100)));
     }
 
     // What keyClicks cannot type (beyond ASCII, control characters) is pasted into the box.
@@ -469,11 +487,17 @@ class Soak {
             if (got != expected)
                 return differ(counters[c].first, got, expected);
             if (got < lastCounters_[c])
-                return QString("%1 went down from %2 to %3").arg(counters[c].first).arg(lastCounters_[c]).arg(got);
+                return QString("%1 went down from %2 to %3")
+                    .arg(counters[c].first)
+                    .arg(lastCounters_[c])
+                    .arg(got);
             lastCounters_[c] = got;
         }
         if (s.Indovinati > n || s.Esercizi_Errati > n)
-            return QString("%1 right and %2 failed of %3").arg(s.Indovinati).arg(s.Esercizi_Errati).arg(n);
+            return QString("%1 right and %2 failed of %3")
+                .arg(s.Indovinati)
+                .arg(s.Esercizi_Errati)
+                .arg(n);
         if (s.Esercizi_Bassa + s.Esercizi_Media + s.Esercizi_Alta != n)
             return "exercises per difficulty do not add up";
 
@@ -488,7 +512,8 @@ class Soak {
 
         for (int b = 0; b < Buttons; ++b)
             if (button(Button(b))->isEnabled() != expected_[std::size_t(b)])
-                return QString("%1 is %2").arg(buttonNames[b], expected_[std::size_t(b)] ? "disabled" : "enabled");
+                return QString("%1 is %2")
+                    .arg(buttonNames[b], expected_[std::size_t(b)] ? "disabled" : "enabled");
         const QString facile = facilitated_ ? "Clicca per Non Facile" : "Clicca per Facile";
         if (button(Facile)->text() != facile)
             return "Cmd_Facile reads " + button(Facile)->text();
@@ -504,7 +529,8 @@ class Soak {
         const ExpectedExercise& x = tally_.rows[e];
         if (e > std::size_t(tally_.exercises)) {
             if (!s.Nota_Aiuto[e].isEmpty() || !s.Nota_Facilitato[e].isEmpty() ||
-                !s.Archivio_Inizio[e].isEmpty() || s.Risposte[e] != 0.0 || s.Errori_Esercizio[e] != 0)
+                !s.Archivio_Inizio[e].isEmpty() || s.Risposte[e] != 0.0 ||
+                s.Errori_Esercizio[e] != 0)
                 return "row written before its exercise";
             return {};
         }
@@ -520,18 +546,26 @@ class Soak {
             return "Archivio_Inizio is " + s.Archivio_Inizio[e] + ", the labels showed " + x.start;
         for (std::size_t k = 0; k < 6; ++k) {
             if (s.Archivio_Numeri[e][k] != readNumber(x.numbers[k]))
-                return QString("Archivio_Numeri(%1) is %2, the label showed %3").arg(k).arg(s.Archivio_Numeri[e][k]).arg(x.numbers[k]);
+                return QString("Archivio_Numeri(%1) is %2, the label showed %3")
+                    .arg(k)
+                    .arg(s.Archivio_Numeri[e][k])
+                    .arg(x.numbers[k]);
             if (s.Archivio_Passi[e][k] != readNumber(x.steps[k]))
-                return QString("Archivio_Passi(%1) is %2, the hint showed %3").arg(k).arg(s.Archivio_Passi[e][k]).arg(x.steps[k]);
+                return QString("Archivio_Passi(%1) is %2, the hint showed %3")
+                    .arg(k)
+                    .arg(s.Archivio_Passi[e][k])
+                    .arg(x.steps[k]);
             if (s.Archivio_Operatori[e][k] != x.ops[k])
-                return QString("Archivio_Operatori(%1) is %2, the label showed %3").arg(k).arg(s.Archivio_Operatori[e][k], x.ops[k]);
+                return QString("Archivio_Operatori(%1) is %2, the label showed %3")
+                    .arg(k)
+                    .arg(s.Archivio_Operatori[e][k], x.ops[k]);
         }
         return {};
     }
 
     // The results are the game as it is whenever they are on screen.
     QString checkResults() {
-        auto* list = mainControl<QListWidget>("List1");
+        const QListWidget* list = c_.list;
         if (list->isHidden() != (list_ == List::Hidden))
             return list_ == List::Hidden ? "List1 is shown" : "List1 is hidden";
         if (list_ == List::Empty && list->count() != 0)
@@ -544,7 +578,7 @@ class Soak {
                 return d;
         }
         if (std::exchange(summaryDue_, false)) {
-            const QString got = caption(mainControl<QLabel>("Lbl_Risultati"));
+            const QString got = caption(c_.feedback);
             if (QString d = firstDifference("Lbl_Risultati", got.split(u'\r'),
                                             expectedSummary(tally_).split(u'\r'));
                 !d.isEmpty())
@@ -561,9 +595,8 @@ class Soak {
             return "start value " + e.start;
         for (int k = 0; k < 6; ++k) {
             const auto kk = std::size_t(k);
-            if (mainControl<QLabel>(arrayName("Lbl_Numero", k))->text() != e.numbers[kk] ||
-                mainControl<QLabel>(arrayName("Lbl_Operatore", k))->text() != e.ops[kk] ||
-                mainControl<QLabel>(arrayName("Lbl_Suggeri", k))->text() != e.steps[kk])
+            if (c_.numbers[kk]->text() != e.numbers[kk] || c_.ops[kk]->text() != e.ops[kk] ||
+                c_.hints[kk]->text() != e.steps[kk])
                 return QString("position %1 changed on screen").arg(k);
             const double step = readNumber(e.steps[kk]);
             if (step < 1 || step > largestAt_[std::size_t(tally_.exercises)])
@@ -575,7 +608,9 @@ class Soak {
                 return QString("position %1 breaks the series").arg(k);
         }
         if (e.hidden != s.Serie.Posizione_Mancante)
-            return QString("the answer box is at %1, the missing number at %2").arg(e.hidden).arg(s.Serie.Posizione_Mancante);
+            return QString("the answer box is at %1, the missing number at %2")
+                .arg(e.hidden)
+                .arg(s.Serie.Posizione_Mancante);
         const auto repeats = [&](std::size_t r) {
             for (std::size_t k = r; k < 6; ++k)
                 if (e.steps[k] != e.steps[k % r] || e.ops[k] != e.ops[k % r])
@@ -584,10 +619,10 @@ class Soak {
         };
         if (!repeats(2) && !repeats(3))
             return "the series follows no rhythm of two or three steps";
-        const QLineEdit* box = mainControl<QLineEdit>(arrayName("Txt_Numero", e.hidden));
+        const QLineEdit* box = c_.boxes[std::size_t(e.hidden)];
         int boxes = 0;
         for (int k = 0; k < 6; ++k)
-            boxes += mainControl<QLineEdit>(arrayName("Txt_Numero", k))->isVisible() ? 1 : 0;
+            boxes += c_.boxes[std::size_t(k)]->isVisible() ? 1 : 0;
         if (boxes != (solved_ ? 0 : 1) || box->isVisible() == solved_)
             return QString("%1 answer boxes visible").arg(boxes);
         return {};
@@ -599,6 +634,13 @@ class Soak {
     TestPlatform platform_;
     SharedValues shared_;
     mutable LayoutWindows windows_;
+    struct { // the main window's controls, looked up once
+        std::array<QLabel*, 6> numbers, ops, hints;
+        std::array<QLineEdit*, 6> boxes;
+        std::array<QPushButton*, Buttons> buttons;
+        QLabel *start, *feedback;
+        QListWidget* list;
+    } c_{};
     std::mt19937 pupil_;
     std::deque<QString> log_;
     int action_ = 0;
@@ -644,8 +686,8 @@ class SoakTest : public QObject {
         const struct {
             int pace, actions;
             bool finishes;
-        } pupils[] = {{12, 3000, true},  {30, 1100, false}, {10, 3000, true},
-                      {30, 1000, false}, {15, 3000, true},  {40, 1200, false}};
+        } pupils[] = {{12, 3000, true}, {30, 1100, false}, {10, 3000, true},
+                      {14, 3000, true}, {30, 1000, false}, {40, 1200, false}};
         for (unsigned seed = 1; seed <= std::size(pupils); ++seed) {
             const auto& p = pupils[seed - 1];
             QTest::addRow("seed %u", seed)
