@@ -256,8 +256,10 @@ class Soak {
             platform_.printing.copies = copies;
             platform_.printing.recorder.statements.clear();
         }
-        note(QString("click %1").arg(buttonNames[b]) +
-             (b == Stampa ? QString(", copies %1").arg(copies ? *copies : -1) : QString()));
+        QString print;
+        if (b == Stampa)
+            print = copies ? QString(", %1 copies").arg(*copies) : QString(", then cancel");
+        note(QString("click %1").arg(buttonNames[b]) + print);
         const int dialogs = platform_.printing.dialogs;
         QTest::mouseClick(button(b), Qt::LeftButton);
         if (!expected_[b]) {
