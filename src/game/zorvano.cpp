@@ -327,13 +327,14 @@ void Zorvano::Cmd_Risultati_Click() {
     setCaption(Lbl_Risultati, resultsSummary(state_, shared_, platform_.today(), platform_.locale));
     fitToText(Lbl_Risultati); // Cmd_Via_Click gives the label its own box back
     List1->show();
-    refreshResultsList();
+    List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
 }
 
 // At exercise 100 the results can be opened while the exercise is still open: the list must
-// follow every later answer and help request.
+// follow every later answer and help request, and a new registration. An empty list (at the
+// start) holds no results to follow.
 void Zorvano::refreshResultsList() {
-    if (List1->isHidden())
+    if (List1->isHidden() || List1->count() == 0)
         return;
     List1->clear();
     List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
@@ -372,6 +373,13 @@ void Zorvano::Cmd_Esci_Click() {
 void Zorvano::closeEvent(QCloseEvent* event) {
     event->accept();
     platform_.quit();
+}
+
+// Back from the registration window with a new name, the list on screen must show it.
+void Zorvano::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refreshResultsList();
+    QMainWindow::changeEvent(event);
 }
 
 bool Zorvano::eventFilter(QObject* watched, QEvent* event) {

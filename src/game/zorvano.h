@@ -47,6 +47,7 @@ class Zorvano : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override; // Form_Unload
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
