@@ -11,14 +11,15 @@ if(NOT count EQUAL 1)
   message(FATAL_ERROR "expected one ortambra_*.deb in ${OUT}, found: ${debs}")
 endif()
 
-execute_process(COMMAND dpkg-deb --field ${debs} Package Section
+execute_process(COMMAND dpkg-deb --field ${debs} Package Section Version
                 OUTPUT_VARIABLE fields COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND dpkg-deb --field ${debs} Depends
                 OUTPUT_VARIABLE depends COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND dpkg-deb --contents ${debs} OUTPUT_VARIABLE contents
                 COMMAND_ERROR_IS_FATAL ANY)
 set(failures "")
-foreach(text "Package: ortambra" "Section: education")
+# The version comes from debian/changelog, which must follow the project's.
+foreach(text "Package: ortambra" "Section: education" "Version: ${VERSION}\n")
   string(FIND "${fields}" "${text}" at)
   if(at EQUAL -1)
     string(APPEND failures "\n  control lacks ${text}")
