@@ -5,7 +5,8 @@ if(NOT EXISTS ${STAGE}/bin/ortambra)
   string(APPEND failures "\n  bin/ortambra missing")
 endif()
 foreach(file share/applications/${ID}.desktop share/metainfo/${ID}.metainfo.xml
-             share/icons/hicolor/scalable/apps/${ID}.svg share/doc/ortambra/copyright)
+             share/icons/hicolor/scalable/apps/${ID}.svg share/doc/ortambra/copyright
+             share/man/man6/ortambra.6)
   if(NOT EXISTS ${STAGE}/${file})
     string(APPEND failures "\n  ${file} missing")
   endif()
