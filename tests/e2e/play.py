@@ -204,8 +204,9 @@ def start_xvfb(width, height, log_file):
         os.close(read_end)
 
 
-def run_screen(program, width, height):
-    """One whole game on a fresh X server and D-Bus session; True when it passed."""
+def run_screen(program, width, height, script=__file__, timeout=TIMEOUT * 6):
+    """One whole game on a fresh X server and D-Bus session, played by the inner part of
+    script (run as `script --inner PROGRAM --screen WxH`); True when it passed."""
     xvfb = session = None
     started = time.monotonic()
     with tempfile.TemporaryDirectory(prefix="ortambra-e2e-") as scratch, \
@@ -221,12 +222,12 @@ def run_screen(program, width, height):
                 env.pop(inherited, None)
             # The session bus and every helper of the accessibility bus live in this group.
             session = subprocess.Popen(
-                ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), "--inner",
+                ["dbus-run-session", "--", sys.executable, os.path.abspath(script), "--inner",
                  program, "--screen", f"{width}x{height}"],
                 env=env, start_new_session=True, preexec_fn=end_with_parent,
                 stdin=subprocess.DEVNULL, stderr=helpers_log)
             try:
-                passed = session.wait(timeout=TIMEOUT * 6) == 0
+                passed = session.wait(timeout=timeout) == 0
             except subprocess.TimeoutExpired:
                 print(f"e2e: {width}x{height}: the session did not end in time", file=sys.stderr)
         except Failure as error:
@@ -615,55 +616,89 @@ def play(d, width, height, name="Anna", classe="3B"):
     d.press(d.control(main, "push button", "Esci"))
 
 
-def inner(args):
+def start_accessibility_bus():
+    """Starts the accessibility bus in this D-Bus session; returns its launcher once the bus
+    has its name."""
     from gi.repository import Gio, GLib
 
-    width, height = args.screen[0]
-    # Ends with dbus-run-session, which ends with the outer process.
-    parent = os.getppid()
-    end_with_parent()
-    if os.getppid() != parent:
-        return 1
-    launcher = program = d = None
+    launcher = subprocess.Popen(
+        [next(p for p in BUS_LAUNCHERS if os.access(p, os.X_OK)), "--launch-immediately",
+         "--a11y=1"], process_group=0, preexec_fn=end_with_parent, stdin=subprocess.DEVNULL,
+        stdout=sys.stderr)
     try:
-        launcher = subprocess.Popen(
-            [next(p for p in BUS_LAUNCHERS if os.access(p, os.X_OK)), "--launch-immediately",
-             "--a11y=1"], process_group=0, preexec_fn=end_with_parent, stdin=subprocess.DEVNULL,
-            stdout=sys.stderr)
         bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
         wait_for("the accessibility bus", lambda: bus.call_sync(
             "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
             "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), None,
             Gio.DBusCallFlags.NONE, -1, None).unpack()[0])
-        # Imported only now: on import it asks the session for the accessibility bus, and would
-        # have one started of its own if ours were not there yet.
-        import pyatspi
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   LANG="it_IT.UTF-8", LANGUAGE="it")
-        for name in [n for n in env if n.startswith("LC_")]:
-            del env[name]  # the dates are checked in Italian
-        program = subprocess.Popen([args.program], env=env, process_group=0,
-                                   preexec_fn=end_with_parent, stdin=subprocess.DEVNULL)
-        d = Desktop(pyatspi, program)
-        wait_for("the program on the accessibility bus", d.app)
-        play(d, width, height)
-        try:
-            status = program.wait(timeout=TIMEOUT)
-        except subprocess.TimeoutExpired:
-            raise Failure("the program did not end after 'Esci'")
-        check(status == 0, f"the program ended with status {status}")
-        return 0
-    except Failure as error:
-        print(f"e2e: {width}x{height}: FAILED: {error}", file=sys.stderr)
-        if program is not None and program.poll() is None:
-            try:
-                print("\n".join(d.tree(d.app())), file=sys.stderr)
-            except Exception as dump_error:
-                print(f"(no accessibility tree: {dump_error})", file=sys.stderr)
-        return 1
-    finally:
-        stop(program)
+        return launcher
+    except BaseException:
         stop(launcher)
+        raise
+
+
+def start_program(program):
+    """The program with its accessibility on, in Italian, in a process group of its own."""
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               LANG="it_IT.UTF-8", LANGUAGE="it")
+    for name in [n for n in env if n.startswith("LC_")]:
+        del env[name]  # the dates are checked in Italian
+    return subprocess.Popen([program], env=env, process_group=0, preexec_fn=end_with_parent,
+                            stdin=subprocess.DEVNULL)
+
+
+def in_session(inside):
+    """Runs inside(), which returns True when it passed; ends with dbus-run-session, which ends
+    with the outer process. Returns the exit status."""
+    parent = os.getppid()
+    end_with_parent()
+    if os.getppid() != parent:
+        return 1
+    return 0 if inside() else 1
+
+
+def inner(args):
+    width, height = args.screen[0]
+
+    def inside():
+        launcher = program = d = None
+        try:
+            launcher = start_accessibility_bus()
+            # Imported only now: on import it asks the session for the accessibility bus, and
+            # would have one started of its own if ours were not there yet.
+            import pyatspi
+            program = start_program(args.program)
+            d = Desktop(pyatspi, program)
+            wait_for("the program on the accessibility bus", d.app)
+            play(d, width, height)
+            expect_exit(program)
+            return True
+        except Failure as error:
+            print(f"e2e: {width}x{height}: FAILED: {error}", file=sys.stderr)
+            dump_tree(d, program)
+            return False
+        finally:
+            stop(program)
+            stop(launcher)
+
+    return in_session(inside)
+
+
+def expect_exit(program):
+    try:
+        status = program.wait(timeout=TIMEOUT)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program did not end after 'Esci'")
+    check(status == 0, f"the program ended with status {status}")
+
+
+def dump_tree(d, program):
+    """The program's accessibility tree on standard error, for a failure report."""
+    if d is not None and program is not None and program.poll() is None:
+        try:
+            print("\n".join(d.tree(d.app())), file=sys.stderr)
+        except Exception as dump_error:
+            print(f"(no accessibility tree: {dump_error})", file=sys.stderr)
 
 
 def screen_size(text):
