@@ -1,5 +1,6 @@
 #include "calcolatore.h"
 
+#include "accessibility.h"
 #include "calculator_layout.h"
 #include "engine/calculation.h"
 #include "engine/number_text.h"
@@ -30,6 +31,7 @@ bool isEnter(const QEvent* event) {
 Calcolatore::Calcolatore(LayoutSet set, Platform& platform, SharedValues& shared)
     : platform_(platform), shared_(shared) {
     applyWindowSpec(this, this, calculatorWindowSpec(set));
+    exposeWindow(this, WindowRole::Dialog);
     buildControls(this, calculatorControls(), set);
 
     Text2 = control<QLineEdit>(this, "Text2");

@@ -1,5 +1,6 @@
 #include "frm_nome.h"
 
+#include "accessibility.h"
 #include "instructions_layout.h"
 #include "registration_layout.h"
 #include "window_set.h"
@@ -18,6 +19,7 @@ constexpr int EnterKey = 13;
 Frm_Nome::Frm_Nome(LayoutSet set, WindowSet& windows, SharedValues& shared)
     : set_(set), windows_(windows), shared_(shared) {
     applyWindowSpec(this, this, registrationWindowSpec(set));
+    exposeWindow(this, WindowRole::Dialog);
     buildControls(this, registrationWindowControls(), set);
     Lbl_Nome = control<QLabel>(this, "Lbl_Nome");
     Lbl_Classe = control<QLabel>(this, "Lbl_Classe");
