@@ -3,6 +3,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
 #include <QVariant>
 #include <QWidget>
 
@@ -46,6 +51,35 @@ class DescriptionKeeper : public QObject {
     }
 };
 
+void activateFirstEntry(QMenu* menu) {
+    if (menu != nullptr && menu->isVisible() && menu->activeAction() == nullptr &&
+        !menu->actions().isEmpty())
+        menu->setActiveAction(menu->actions().first());
+}
+
+class MenuSwitchFilter : public QObject {
+  public:
+    explicit MenuSwitchFilter(QMenuBar* bar) : QObject(bar), bar_(bar) {}
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Left || key == Qt::Key_Right) {
+                // Once the menu bar has taken the key and opened the next menu.
+                QTimer::singleShot(0, bar_, [bar = bar_] {
+                    if (QAction* active = bar->activeAction())
+                        activateFirstEntry(active->menu());
+                });
+            }
+        }
+        return false;
+    }
+
+  private:
+    QMenuBar* bar_;
+};
+
 } // namespace
 
 void exposeWindow(QWidget* window, WindowRole role) {
@@ -55,6 +89,23 @@ void exposeWindow(QWidget* window, WindowRole role) {
     }();
     (void)installed;
     window->setProperty(RoleProperty, static_cast<int>(role));
+}
+
+void openMenusWithF10(QMenuBar* bar) {
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), bar->window()); // owned by the window
+    QObject::connect(f10, &QShortcut::activated, bar, [bar] {
+        const QList<QAction*> menus = bar->actions();
+        if (!menus.isEmpty()) {
+            bar->setActiveAction(menus.first());
+            activateFirstEntry(menus.first()->menu());
+        }
+    });
+    // Left and Right open the next menu with no entry chosen, and a screen reader then says
+    // nothing at all: choose its first entry, as F10 does.
+    for (QAction* action : bar->actions()) {
+        if (QMenu* menu = action->menu())
+            menu->installEventFilter(new MenuSwitchFilter(bar));
+    }
 }
 
 void announce(QWidget* window, const QString& text) {

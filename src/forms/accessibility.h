@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QMenuBar;
 class QWidget;
 
 namespace ortambra {
@@ -18,5 +19,9 @@ void exposeWindow(QWidget* window, WindowRole role);
 // own; Orca speaks a change of the focused object's description, so the text becomes that
 // description until the control loses the focus, and then the control's own comes back.
 void announce(QWidget* window, const QString& text);
+
+// F10 opens the menu bar's first menu on its first entry, as in GNOME and KDE programs; the
+// arrows move, Enter chooses, Esc leaves. The menus' captions carry no mnemonic and keep none.
+void openMenusWithF10(QMenuBar* bar);
 
 } // namespace ortambra

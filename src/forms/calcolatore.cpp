@@ -83,6 +83,7 @@ void Calcolatore::Cmd_Uguale_Click() {
         if (!result) {
             // The last result stays for the answer box; the pupil can correct and try again.
             Lbl_Calcolatrice->setText(QStringLiteral("Operazione impossibile"));
+            announce(this, Lbl_Calcolatrice->text());
             return;
         }
         showResult(*result);
@@ -90,6 +91,8 @@ void Calcolatore::Cmd_Uguale_Click() {
     shared_.Risultato = shownValue_;
     Lbl_Calcolatrice->setText(
         QStringLiteral("Clicca sulla casella vuota per trasferire il risultato"));
+    announce(this, QStringLiteral("Risultato ") + Label8->text() + QStringLiteral(". ") +
+                       Lbl_Calcolatrice->text());
 }
 
 void Calcolatore::showResult(double value) {
