@@ -2,6 +2,7 @@
 
 #include "engine/number_text.h"
 #include "engine/random_source.h"
+#include "forms/enter_key.h"
 #include "forms/layout.h"
 #include "forms/platform.h"
 #include "game/zorvano.h"
@@ -24,8 +25,6 @@
 namespace ortambra::bench {
 
 namespace {
-
-constexpr int EnterKey = 13;
 
 using Clock = std::chrono::steady_clock;
 

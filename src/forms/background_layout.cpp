@@ -5,7 +5,9 @@
 namespace ortambra {
 
 const WindowSpec& backgroundWindowSpec() {
-    static const WindowSpec drawn{"Sfondo", "Puzzle", {4680, 3090}, {750, 765}, colours::paleYellow};
+    static const WindowSpec drawn{.name = "Sfondo", .caption = "Puzzle",
+                                  .clientTwips = {4680, 3090}, .positionTwips = {750, 765},
+                                  .background = colours::paleYellow};
     return drawn;
 }
 

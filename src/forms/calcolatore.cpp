@@ -4,29 +4,16 @@
 #include "calculator_layout.h"
 #include "engine/calculation.h"
 #include "engine/number_text.h"
+#include "enter_key.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetricsF>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace ortambra {
-
-namespace {
-
-constexpr int EnterKey = 13;
-
-bool isEnter(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-} // namespace
 
 Calcolatore::Calcolatore(LayoutSet set, Platform& platform, SharedValues& shared)
     : platform_(platform), shared_(shared) {
@@ -137,11 +124,11 @@ void Calcolatore::closeEvent(QCloseEvent* event) {
 }
 
 bool Calcolatore::eventFilter(QObject* watched, QEvent* event) {
-    if (isEnter(event)) {
+    if (const auto code = keyPressCode(event)) {
         if (watched == Text2)
-            Text2_KeyPress(EnterKey);
+            Text2_KeyPress(*code);
         else if (watched == Text3)
-            Text3_KeyPress(EnterKey);
+            Text3_KeyPress(*code);
     }
     return QWidget::eventFilter(watched, event); // no key is swallowed
 }

@@ -1,20 +1,16 @@
 #include "frm_nome.h"
 
 #include "accessibility.h"
+#include "enter_key.h"
 #include "instructions_layout.h"
 #include "registration_layout.h"
 #include "window_set.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace ortambra {
-
-namespace {
-constexpr int EnterKey = 13;
-}
 
 Frm_Nome::Frm_Nome(LayoutSet set, WindowSet& windows, SharedValues& shared)
     : set_(set), windows_(windows), shared_(shared) {
@@ -66,13 +62,11 @@ void Frm_Nome::Cmd_Istruzioni_Click() {
 }
 
 bool Frm_Nome::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto key = static_cast<QKeyEvent*>(event)->key();
-        const int code = key == Qt::Key_Return || key == Qt::Key_Enter ? EnterKey : 0;
+    if (const auto code = keyPressCode(event)) {
         if (watched == Txt_Nome)
-            Txt_Nome_KeyPress(code);
+            Txt_Nome_KeyPress(*code);
         else if (watched == Txt_Classe)
-            Txt_Classe_KeyPress(code);
+            Txt_Classe_KeyPress(*code);
     }
     return QWidget::eventFilter(watched, event); // no key is swallowed
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/series.h"
 #include "layout.h"
+
+#include <array>
 
 namespace ortambra {
 
@@ -8,5 +11,25 @@ const WindowSpec& mainWindowSpec(LayoutSet set);
 const std::vector<ControlSpec>& mainWindowControls();
 // The number labels' size at load and after every complexity change.
 double numberFontPoints(LayoutSet set);
+
+// The settings menus' entries, in menu order, with the captions each one gives the main window.
+struct ModeEntry {
+    const char* name;
+    const char* caption;
+    Mode mode;
+    const char* firstLine; // the two lines of Lbl_Difficoltà
+    const char* secondLine;
+};
+struct LargestEntry {
+    const char* name;
+    const char* caption;
+    int largest;
+};
+extern const std::array<ModeEntry, 3> modeEntries;
+extern const std::array<LargestEntry, 9> largestEntries;
+
+// Lbl_Difficoltà's two lines, joined by the game's carriage return.
+QString difficultyCaption(Mode mode);
+QString complexityCaption(int largest);
 
 } // namespace ortambra

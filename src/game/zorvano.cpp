@@ -1,16 +1,18 @@
 #include "zorvano.h"
 
 #include "engine/number_text.h"
+#include "engine/rules.h"
 #include "forms/caption.h"
 #include "forms/colours.h"
+#include "forms/enter_key.h"
 #include "forms/main_layout.h"
 #include "forms/window_set.h"
+#include "game/version.h"
 #include "report/printed_report.h"
 #include "report/printing.h"
 #include "report/results_view.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,41 +20,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace ortambra {
 
-const std::array<ModeEntry, 3> modeEntries{{
-    {"solosomme", "Solo Somme", OnlySums, "Difficoltà Bassa", "(solo somme)"},
-    {"soloprodotti", "Solo Prodotti", OnlyProducts, "Difficoltà Media", "(solo prodotti)"},
-    {"sommeprodotti", "Somme e Prodotti", SumsAndProducts, "Difficoltà Alta",
-     "(somme e/o prodotti)"},
-}};
-
-const std::array<LargestEntry, 9> largestEntries{{
-    {"due", "fino a Due", 2},
-    {"tre", "Fino a Tre", 3},
-    {"quattro", "Fino a Quattro", 4},
-    {"cinque", "Fino a Cinque", 5},
-    {"sei", "Fino a Sei", 6},
-    {"sette", "Fino a Sette", 7},
-    {"otto", "Fino a Otto", 8},
-    {"nove", "Fino a Nove", 9},
-    {"dieci", "Fino a Dieci", 10},
-}};
-
 namespace {
 
-constexpr int EnterKey = 13;
-
-QString difficultyCaption(const ModeEntry& entry) {
-    return QString::fromUtf8(entry.firstLine) + u'\r' + QString::fromUtf8(entry.secondLine);
-}
-
-QString complexityCaption(int largest) {
-    return largest == 2 ? QStringLiteral("Complessità Bassa: fino a 2")
-                        : QStringLiteral("Complessità: fino a ") + QString::number(largest);
+QString facileCaption(bool facilitated) {
+    return facilitated ? QStringLiteral("Clicca per Non Facile")
+                       : QStringLiteral("Clicca per Facile");
 }
 
 void styleFeedback(QLabel* label, double points, Qt::Alignment align, const QColor& colour) {
@@ -61,7 +36,9 @@ void styleFeedback(QLabel* label, double points, Qt::Alignment align, const QCol
     setForeColour(label, colour);
 }
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
 
 QRect designGeometry(LayoutSet set, const QString& name) {
     for (const auto& drawn : mainWindowControls()) {
@@ -82,8 +59,8 @@ void fitToText(QLabel* label) {
     const int frame = label->width() - label->contentsRect().width() + 2 * label->margin();
     const QRect area = label->parentWidget()->rect();
     QRect box = label->geometry();
-    box.setWidth(std::clamp(widest + frame + metrics.averageCharWidth(), box.width(),
-                            area.width()));
+    box.setWidth(
+        std::clamp(widest + frame + metrics.averageCharWidth(), box.width(), area.width()));
     if (box.right() > area.right())
         box.moveRight(area.right());
     // A name too long for the window wraps; the label then grows up to the window's top.
@@ -146,9 +123,8 @@ void Zorvano::buildMenus() {
     for (const auto& entry : modeEntries) {
         QAction* action = difficol->addAction(QString::fromUtf8(entry.caption));
         action->setObjectName(entry.name);
-        connect(action, &QAction::triggered, this, [this, mode = entry.mode] {
-            difficol_Click(mode);
-        });
+        connect(action, &QAction::triggered, this,
+                [this, mode = entry.mode] { difficol_Click(mode); });
     }
     QMenu* compless = menuBar()->addMenu(QStringLiteral("Complessità"));
     compless->setObjectName("compless");
@@ -171,12 +147,10 @@ void Zorvano::Form_Load() {
     Cmd_Soluzione->setEnabled(false);
     Cmd_Risultati->setEnabled(false);
     Cmd_Stampa->setEnabled(false);
-    state_.Massimo = 3;
-    state_.Operazioni = OnlySums;
-    setCaption(Lbl_Difficoltà, difficultyCaption(modeEntries[0]));
+    // The start settings are the state record's own defaults.
+    setCaption(Lbl_Difficoltà, difficultyCaption(static_cast<Mode>(state_.Operazioni)));
     setCaption(Lbl_Complessità, complexityCaption(state_.Massimo));
-    state_.Facilitato = false;
-    Cmd_Facile->setText(QStringLiteral("Clicca per Facile"));
+    Cmd_Facile->setText(facileCaption(state_.Facilitato));
     Lbl_01->hide();
     resetNumberFonts();
 }
@@ -187,49 +161,39 @@ void Zorvano::resetNumberFonts() {
 }
 
 void Zorvano::difficol_Click(Mode mode) {
-    for (const auto& entry : modeEntries) {
-        if (entry.mode == mode) {
-            state_.Operazioni = mode;
-            setCaption(Lbl_Difficoltà, difficultyCaption(entry));
-        }
-    }
+    rules::chooseMode(state_, mode);
+    setCaption(Lbl_Difficoltà, difficultyCaption(static_cast<Mode>(state_.Operazioni)));
 }
 
 void Zorvano::compless_Click(int largest) {
-    if (largest < 2 || largest > 10)
+    if (!rules::chooseLargest(state_, largest))
         return;
-    state_.Massimo = static_cast<Int16>(largest);
     setCaption(Lbl_Complessità, complexityCaption(largest));
     resetNumberFonts();
 }
 
-QLineEdit* Zorvano::answerBox() const { return Txt_Numero[at(state_.Serie.Posizione_Mancante)]; }
-QLabel* Zorvano::hiddenLabel() const { return Lbl_Numero[at(state_.Serie.Posizione_Mancante)]; }
+QLineEdit* Zorvano::answerBox() const {
+    return Txt_Numero[at(state_.Serie.Posizione_Mancante)];
+}
+QLabel* Zorvano::hiddenLabel() const {
+    return Lbl_Numero[at(state_.Serie.Posizione_Mancante)];
+}
 
 void Zorvano::Cmd_Via_Click() {
-    if (state_.exercisesExhausted())
+    if (!rules::startExercise(state_, platform_.random))
         return; // the tables hold 100 exercises; the button stays disabled from then on
-    increment(state_.Num_Esercizio);
-    const int n = state_.Num_Esercizio;
-    Lbl_Esercizio->setText(QStringLiteral("Esercizio n° ") + strText(n));
-
-    if (state_.Facilitato) {
-        increment(state_.Facilitati);
-        Cmd_Help->setEnabled(true);
-        Cmd_Soluzione->setEnabled(true);
-        state_.Nota_Facilitato[at(n)] = QStringLiteral("Facilitato");
-    } else {
-        Cmd_Help->setEnabled(false);
-        Cmd_Soluzione->setEnabled(false);
-    }
+    Lbl_Esercizio->setText(QStringLiteral("Esercizio n° ") + strText(state_.Num_Esercizio));
+    Cmd_Help->setEnabled(state_.Facilitato);
+    Cmd_Soluzione->setEnabled(state_.Facilitato);
     List1->hide();
     for (int i = 0; i < 6; ++i) {
         Lbl_Suggeri[at(i)]->hide();
         Lbl_Operatore[at(i)]->hide();
         setBackColour(Lbl_Numero[at(i)], colours::lightYellow);
-        // An exercise left after a wrong answer keeps its number hidden; the new series must
-        // show every number but its own missing one.
+        // An exercise left after a wrong answer keeps its number hidden and its box shown; the
+        // new series shows every number but its own missing one.
         Lbl_Numero[at(i)]->show();
+        Txt_Numero[at(i)]->hide();
     }
     styleFeedback(Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
     // The results view may have grown the label.
@@ -239,11 +203,7 @@ void Zorvano::Cmd_Via_Click() {
     Cmd_Risultati->setEnabled(false);
     Cmd_Stampa->setEnabled(false);
     Cmd_Facile->setEnabled(false);
-    answerBox()->hide();
 
-    const Series series =
-        drawSeries(static_cast<Mode>(state_.Operazioni), state_.Massimo, platform_.random);
-    state_.Serie = series;
     hiddenLabel()->hide();
     answerBox()->show();
     setBackColour(answerBox(), colours::lightGrey);
@@ -252,14 +212,8 @@ void Zorvano::Cmd_Via_Click() {
     setCaption(Lbl_Risultati, {});
     Lbl_Risultati->hide();
     Lbl_01->hide();
-    switch (state_.Operazioni) {
-    case OnlySums: increment(state_.Esercizi_Bassa); break;
-    case OnlyProducts: increment(state_.Esercizi_Media); break;
-    default: increment(state_.Esercizi_Alta); break;
-    }
-    showSeries(series);
+    showSeries(state_.Serie);
     answerBox()->setFocus();
-    state_.archive(n, series);
 }
 
 void Zorvano::showSeries(const Series& series) {
@@ -294,23 +248,20 @@ void Zorvano::enableNextExercise() {
 }
 
 void Zorvano::Txt_Numero_KeyPress(int /*index*/, int key) {
-    if (key != EnterKey || state_.Num_Esercizio < 1)
+    if (key != EnterKey)
         return;
     QLineEdit* box = answerBox();
-    const double typed = readNumber(box->text());
-    if (typed == 0.0)
+    const rules::AnswerOutcome outcome =
+        rules::giveAnswer(state_, box->text(), hiddenLabel()->text());
+    if (outcome.verdict == rules::Verdict::Ignored)
         return; // empty, no number, or 0: never a number of a series
-    const std::size_t n = at(state_.Num_Esercizio);
-    if (readNumber(hiddenLabel()->text()) == typed) {
+    if (outcome.verdict == rules::Verdict::Right) {
         setBackColour(box, colours::red);
         Lbl_Risultati->show();
         styleFeedback(Lbl_Risultati, 24, Qt::AlignHCenter, colours::red);
-        setCaption(Lbl_Risultati, QStringLiteral("Indovinato!"));
+        setCaption(Lbl_Risultati, outcome.feedback);
         box->hide();
         hiddenLabel()->show();
-        increment(state_.Indovinati);
-        state_.Risposte[n] = typed;
-        state_.Errore_Contato = false;
         Cmd_Help->setEnabled(false);
         Cmd_Soluzione->setEnabled(false);
         enableNextExercise();
@@ -319,23 +270,14 @@ void Zorvano::Txt_Numero_KeyPress(int /*index*/, int key) {
         Lbl_Per_Iniziare->show();
         Cmd_Facile->setEnabled(true);
         (state_.exercisesExhausted() ? Cmd_Risultati : Cmd_Via)->setFocus();
-        return;
+    } else {
+        Lbl_Risultati->show();
+        setCaption(Lbl_Risultati, outcome.feedback);
+        box->clear();
+        box->setFocus();
+        enableNextExercise();
     }
-
-    Lbl_Risultati->show();
-    // A typed value beyond the 16-bit range is still shown, rounded, but not stored.
-    const double rounded = std::nearbyint(typed);
-    if (rounded >= std::numeric_limits<Int16>::min() && rounded <= std::numeric_limits<Int16>::max())
-        state_.Numero_Errato = static_cast<Int16>(rounded);
-    setCaption(Lbl_Risultati, strText(rounded) + QStringLiteral("  Non è esatto!"));
-    box->clear();
-    box->setFocus();
-    increment(state_.Errori);
-    if (!state_.Errore_Contato)
-        increment(state_.Esercizi_Errati);
-    increment(state_.Errori_Esercizio[n]);
-    state_.Errore_Contato = true;
-    enableNextExercise();
+    refreshResultsList();
 }
 
 void Zorvano::Txt_Numero_Click(int /*index*/) {
@@ -343,9 +285,7 @@ void Zorvano::Txt_Numero_Click(int /*index*/) {
 }
 
 void Zorvano::Cmd_Facile_Click() {
-    state_.Facilitato = !state_.Facilitato;
-    Cmd_Facile->setText(state_.Facilitato ? QStringLiteral("Clicca per Non Facile")
-                                          : QStringLiteral("Clicca per Facile"));
+    Cmd_Facile->setText(facileCaption(rules::toggleFacilitated(state_)));
 }
 
 void Zorvano::Cmd_Help_Click() {
@@ -354,10 +294,10 @@ void Zorvano::Cmd_Help_Click() {
     Lbl_Operatore[h]->show();
     if (!Lbl_Operatore[0]->isHidden())
         Lbl_01->show(); // the start value the first step applies to
-    increment(state_.Aiuti);
-    state_.Nota_Aiuto[at(state_.Num_Esercizio)] = QStringLiteral("Chiesto aiuto");
+    rules::recordHelp(state_);
     Cmd_Help->setEnabled(false);
     answerBox()->setFocus();
+    refreshResultsList();
 }
 
 void Zorvano::Cmd_Soluzione_Click() {
@@ -366,10 +306,10 @@ void Zorvano::Cmd_Soluzione_Click() {
         Lbl_Operatore[at(i)]->show();
     }
     Lbl_01->show();
-    increment(state_.Aiuti);
-    state_.Nota_Aiuto[at(state_.Num_Esercizio)] = QStringLiteral("Chiesto aiuto");
+    rules::recordHelp(state_);
     Cmd_Soluzione->setEnabled(false);
     answerBox()->setFocus();
+    refreshResultsList();
 }
 
 void Zorvano::Cmd_Risultati_Click() {
@@ -385,26 +325,40 @@ void Zorvano::Cmd_Risultati_Click() {
     setCaption(Lbl_Risultati, resultsSummary(state_, shared_, platform_.today(), platform_.locale));
     fitToText(Lbl_Risultati); // Cmd_Via_Click gives the label its own box back
     List1->show();
+    refreshResultsList();
+}
+
+// At exercise 100 the results can be opened while the exercise is still open: the list must
+// follow every later answer and help request.
+void Zorvano::refreshResultsList() {
+    if (List1->isHidden())
+        return;
+    List1->clear();
     List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
 }
 
 void Zorvano::Cmd_Stampa_Click() {
     state_.refreshCleanSuccesses(); // before the dialog, so a cancelled print updates it too
-    const std::optional<int> copies = platform_.printing.choosePrinter(this);
-    if (!copies)
+    const std::optional<int> Copie = platform_.printing.choosePrinter(this);
+    if (!Copie)
         return;
-    printReport(platform_.printing.printer(), state_, shared_, platform_.today(),
-                platform_.locale, *copies);
+    printReport(platform_.printing.printer(), state_, shared_, platform_.today(), platform_.locale,
+                *Copie);
 }
 
-void Zorvano::Cmd_Calcolatore_Click() { windows_.showCalculator(); }
+void Zorvano::Cmd_Calcolatore_Click() {
+    windows_.showCalculator();
+}
 
-void Zorvano::Mnu_Istruzioni_Click() { windows_.showInstructions(); }
+void Zorvano::Mnu_Istruzioni_Click() {
+    windows_.showInstructions();
+}
 
 void Zorvano::Info_Click() {
     platform_.messages.show(this, QStringLiteral("Ortambra"),
-                            QStringLiteral("        Ortambra, versione " ORTAMBRA_VERSION
-                                           "\r           " ORTAMBRA_DATE),
+                            QStringLiteral("        Ortambra, versione ") +
+                                QString::fromUtf8(versionText) + QStringLiteral("\r           ") +
+                                QString::fromUtf8(releaseDate),
                             MessageBoxes::Buttons::Ok);
 }
 
@@ -422,10 +376,8 @@ bool Zorvano::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < 6; ++i) {
         if (watched != Txt_Numero[at(i)])
             continue;
-        if (event->type() == QEvent::KeyPress) {
-            const auto key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                Txt_Numero_KeyPress(i, EnterKey);
+        if (const auto code = keyPressCode(event)) {
+            Txt_Numero_KeyPress(i, *code);
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton &&

@@ -3,6 +3,7 @@
 #include "engine/game_state.h"
 #include "engine/shared_values.h"
 #include "forms/layout.h"
+#include "forms/main_layout.h"
 #include "forms/platform.h"
 
 #include <QMainWindow>
@@ -54,6 +55,7 @@ class Zorvano : public QMainWindow {
     void showSeries(const Series& series);
     void enableNextExercise();
     void resetNumberFonts();
+    void refreshResultsList();
     QLineEdit* answerBox() const;
     QLabel* hiddenLabel() const;
 
@@ -84,21 +86,5 @@ class Zorvano : public QMainWindow {
     QPushButton* Cmd_Calcolatore = nullptr;
     QPushButton* Cmd_Esci = nullptr;
 };
-
-// Captions of the settings menus, in menu order.
-struct ModeEntry {
-    const char* name;
-    const char* caption;
-    Mode mode;
-    const char* firstLine;
-    const char* secondLine;
-};
-struct LargestEntry {
-    const char* name;
-    const char* caption;
-    int largest;
-};
-extern const std::array<ModeEntry, 3> modeEntries;
-extern const std::array<LargestEntry, 9> largestEntries;
 
 } // namespace ortambra

@@ -1,6 +1,7 @@
 #include "printed_report.h"
 
 #include "engine/number_text.h"
+#include "report_text.h"
 #include "results_view.h"
 
 namespace ortambra {

@@ -24,13 +24,4 @@ QStringList resultsRows(const GameState& state, const SharedValues& player, QDat
 // The series row of exercise n as the list shows it.
 QString resultsSeriesRow(const GameState& state, int n);
 
-// Texts shared with the printed report.
-namespace report_text {
-// " 3 Difficoltà Bassa;  0 Difficoltà Media;  1 Difficoltà Alta."
-QString difficultyLine(const GameState& state);
-// The exercises that have a row in the tables: 1 ... this.
-int lastArchived(const GameState& state);
-QString blanks(int count);
-} // namespace report_text
-
 } // namespace ortambra

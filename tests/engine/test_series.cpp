@@ -1,5 +1,5 @@
 #include "engine/series.h"
-#include "support/fakes.h"
+#include "support/fake_random.h"
 
 #include <QTest>
 #include <cmath>

@@ -182,6 +182,24 @@ class TestZorvanoResults : public QObject {
         }
     }
 
+    // At exercise 100 a wrong answer opens the results while the exercise is still open; the
+    // list must follow what the pupil does next.
+    void listFollowsTheLastExercise() {
+        Game game;
+        for (int n = 1; n < GameState::MaxExercises; ++n)
+            game.playRight();
+        game.click("Cmd_Via");
+        game.type(generalText(game.missing() + 1));
+        game.click("Cmd_Risultati");
+        const QString asked = QStringLiteral("Numero richiesto: ");
+        QVERIFY(game.rows().contains(asked + strText(0)));
+        game.type(generalText(game.missing() + 2));
+        QVERIFY(game.rows().contains(QStringLiteral("Tentativi errati: ") + strText(2)));
+        game.type(generalText(game.missing()));
+        QVERIFY(game.rows().contains(asked + strText(game.missing())));
+        QVERIFY(!game.rows().contains(asked + strText(0)));
+    }
+
     void longNameStaysInTheWindow() {
         Game game(LayoutSet::Compact);
         game.shared.Nome = QStringLiteral("Maria Antonietta ").repeated(8);

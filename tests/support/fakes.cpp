@@ -4,15 +4,6 @@
 
 namespace ortambra::testing {
 
-float FakeRandom::next() {
-    ++taken_;
-    if (queued_.empty())
-        return fallback_.next();
-    const float u = queued_.front();
-    queued_.pop_front();
-    return u;
-}
-
 MessageBoxes::Answer FakeMessageBoxes::show(QWidget*, const QString& title, const QString& text,
                                             Buttons buttons) {
     shown.push_back({title, text, buttons});

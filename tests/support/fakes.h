@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/random_source.h"
+#include "fake_random.h"
 #include "forms/platform.h"
 #include "forms/screen_size.h"
 #include "recording_printer.h"
@@ -9,28 +9,10 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
-#include <deque>
-#include <initializer_list>
-#include <cmath>
 #include <random>
 #include <vector>
 
 namespace ortambra::testing {
-
-// Hands out the given draws in order, then falls back to a seeded generator, so a test can pin
-// the draws it cares about and still play on.
-class FakeRandom final : public RandomSource {
-  public:
-    explicit FakeRandom(std::mt19937::result_type seed = 1) : fallback_(seed) {}
-    void push(std::initializer_list<float> draws) { queued_.insert(queued_.end(), draws); }
-    float next() override;
-    int drawsTaken() const { return taken_; }
-
-  private:
-    std::deque<float> queued_;
-    MersenneSource fallback_;
-    int taken_ = 0;
-};
 
 // Records every message box and answers with a preset button.
 class FakeMessageBoxes final : public MessageBoxes {
@@ -67,8 +49,5 @@ class FakeScreen final : public ScreenSize {
   private:
     QSize size_;
 };
-
-// The largest float below 1, the top of every draw.
-inline const float almostOne = std::nextafter(1.0f, 0.0f);
 
 } // namespace ortambra::testing
