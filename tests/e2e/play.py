@@ -172,12 +172,12 @@ def stop(process, whole_session=False, grace=5.0):
     print(f"e2e: processes {members(field, process.pid)} did not stop", file=sys.stderr)
 
 
-def start_xvfb(width, height, log_file):
+def start_xvfb(width, height, log_file, options=()):
     """Starts Xvfb on a display number it picks itself; returns the process and the display."""
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
-         "-nolisten", "tcp", "-noreset"],
+         "-nolisten", "tcp", "-noreset", *options],
         pass_fds=(write_end,), start_new_session=True, preexec_fn=end_with_parent,
         stdin=subprocess.DEVNULL,
         stdout=log_file, stderr=log_file)
@@ -204,7 +204,7 @@ def start_xvfb(width, height, log_file):
         os.close(read_end)
 
 
-def run_screen(program, width, height, script=__file__, timeout=TIMEOUT * 6):
+def run_screen(program, width, height, script=__file__, timeout=TIMEOUT * 6, xvfb_options=()):
     """One whole game on a fresh X server and D-Bus session, played by the inner part of
     script (run as `script --inner PROGRAM --screen WxH`); True when it passed."""
     xvfb = session = None
@@ -213,7 +213,7 @@ def run_screen(program, width, height, script=__file__, timeout=TIMEOUT * 6):
             open(os.path.join(scratch, "log"), "w+") as helpers_log:
         passed = False
         try:
-            xvfb, display = start_xvfb(width, height, helpers_log)
+            xvfb, display = start_xvfb(width, height, helpers_log, xvfb_options)
             log(f"{width}x{height}: X server on display {display}")
             runtime = os.path.join(scratch, "runtime")
             os.mkdir(runtime, 0o700)

@@ -26,6 +26,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import play  # noqa: E402  (the shared helpers of the end-to-end tests)
 from play import Failure, check, log, stop, wait_for, TIMEOUT  # noqa: E402
 
+# Keys are held down while Orca speaks (see Keyboard.press): the X server must not repeat them.
+NO_AUTOREPEAT = ("-ardelay", "3600000")
 SPEECH_MODULES = "/usr/lib/speech-dispatcher-modules"
 
 
@@ -142,6 +144,8 @@ import runpy, sys
 from orca import debug
 debug.debugFile = open(sys.argv[-1], "w", buffering=1, encoding="utf-8")
 debug.debugLevel = debug.LEVEL_ALL
+import faulthandler, signal
+faulthandler.register(signal.SIGUSR1, file=debug.debugFile, all_threads=True)
 sys.argv = sys.argv[1:]
 runpy.run_path(sys.argv[0], run_name="__main__")
 """
@@ -157,9 +161,12 @@ class Keyboard:
 
     def press(self, *keys):
         """Presses keys one after the other: "Return", "F10", "alt+v"."""
+        # A key goes down and up only while Orca is quiet: a release that reaches it while it
+        # reads what the press did can lock it with the accessibility registry for good.
         for key in keys:
-            self.speech.quiet()
-            subprocess.run(["xdotool", "key", key], check=True, timeout=TIMEOUT)
+            for direction in ("keydown", "keyup"):
+                self.speech.quiet()
+                subprocess.run(["xdotool", direction, key], check=True, timeout=TIMEOUT)
 
     def type(self, text):
         for character in text:
@@ -228,8 +235,13 @@ def game(d, speech, keys, width, height):
     keys.press("Return")
     # Orca reads the dialog's heading; the name box's name it says not always at once.
     said(speech, "Form_Dati dialog Benvenuto nel gioco dei numeri")
+    registration = d.wait_window("Form_Dati")
     keys.type("Anna")
+    name_box = d.control(registration, "text", "Scrivi il tuo nome")
+    wait_for("Anna in the name box", lambda: d.text(name_box) == "Anna")
     keys.press("Return")
+    class_box = d.control(registration, "text", "Scrivi la tua classe")
+    wait_for("the focus in the class box", lambda: d.focused(class_box))
     said(speech, "Scrivi la tua classe text")
     keys.type("3B")
     keys.press("Return")
@@ -311,6 +323,9 @@ def inner(args):
             return True
         except Failure as error:
             print(f"orca: {width}x{height}: FAILED: {error}", file=sys.stderr)
+            if orca is not None and orca.poll() is None:
+                os.kill(orca.pid, signal.SIGUSR1)  # Orca's threads into its log
+                time.sleep(0.5)
             for name, helper in (("Orca", orca), ("speech-dispatcher", speechd)):
                 if helper is not None and helper.poll() is not None:
                     print(f"orca: {name} ended with status {helper.returncode}", file=sys.stderr)
@@ -356,7 +371,7 @@ def outer(args):
     results = []
     for width, height in args.screen or [(800, 600), (1024, 768)]:
         results.append(play.run_screen(program, width, height, script=__file__,
-                                       timeout=TIMEOUT * 12))
+                                       timeout=TIMEOUT * 12, xvfb_options=NO_AUTOREPEAT))
     return 0 if all(results) else 1
 
 
