@@ -323,7 +323,26 @@ def inner(args):
             return True
         except Failure as error:
             print(f"orca: {width}x{height}: FAILED: {error}", file=sys.stderr)
+            for helper in (program,):
+                if helper is not None and helper.poll() is None:
+                    for task in os.listdir(f"/proc/{helper.pid}/task"):
+                        with open(f"/proc/{helper.pid}/task/{task}/wchan") as w, \
+                                open(f"/proc/{helper.pid}/task/{task}/comm") as c:
+                            print(f"orca: program task {task} {c.read().strip()} {w.read()}",
+                                  file=sys.stderr)
             if orca is not None and orca.poll() is None:
+                with open(f"/proc/{orca.pid}/stat") as stat:
+                    print(f"orca: Orca's state: {stat.read().rsplit(')', 1)[1].split()[0]}",
+                          file=sys.stderr)
+                for task in os.listdir(f"/proc/{orca.pid}/task"):
+                    try:
+                        with open(f"/proc/{orca.pid}/task/{task}/wchan") as w, \
+                                open(f"/proc/{orca.pid}/task/{task}/syscall") as sc, \
+                                open(f"/proc/{orca.pid}/task/{task}/comm") as c:
+                            print(f"orca: task {task} {c.read().strip()} {w.read()} "
+                                  f"{sc.read().split()[:2]}", file=sys.stderr)
+                    except OSError as e:
+                        print(f"orca: task {task}: {e}", file=sys.stderr)
                 os.kill(orca.pid, signal.SIGUSR1)  # Orca's threads into its log
                 time.sleep(0.5)
             for name, helper in (("Orca", orca), ("speech-dispatcher", speechd)):
