@@ -50,7 +50,7 @@ class Speech:
         # "01:47:41.066134 - SPEECH OUTPUT: 'Screen reader on.'{'established': False}": the
         # voice settings end the utterance, which goes on over lines of its own when the
         # caption has line breaks.
-        for found in re.finditer(r"^[\d:.]+ - SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\{[^{}\n]*\}$",
+        for found in re.finditer(r"^[\d:.]+ - SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\[?\{[^{}\n]*\}\]?$",
                                  text, re.M | re.S):
             spoken.append(found.group(1))
         return spoken
