@@ -1,5 +1,6 @@
 #include "calcolatore.h"
 
+#include "accessibility.h"
 #include "calculator_layout.h"
 #include "engine/calculation.h"
 #include "engine/number_text.h"
@@ -17,6 +18,7 @@ namespace ortambra {
 Calcolatore::Calcolatore(LayoutSet set, Platform& platform, SharedValues& shared)
     : platform_(platform), shared_(shared) {
     applyWindowSpec(this, this, calculatorWindowSpec(set));
+    exposeWindow(this, WindowRole::Dialog);
     buildControls(this, calculatorControls(), set);
 
     Text2 = control<QLineEdit>(this, "Text2");
@@ -70,6 +72,7 @@ void Calcolatore::Cmd_Uguale_Click() {
         if (!result) {
             // The last result stays for the answer box; the pupil can correct and try again.
             Lbl_Calcolatrice->setText(QStringLiteral("Operazione impossibile"));
+            announce(this, Lbl_Calcolatrice->text());
             return;
         }
         showResult(*result);
@@ -77,6 +80,8 @@ void Calcolatore::Cmd_Uguale_Click() {
     shared_.Risultato = shownValue_;
     Lbl_Calcolatrice->setText(
         QStringLiteral("Clicca sulla casella vuota per trasferire il risultato"));
+    announce(this, QStringLiteral("Risultato ") + Label8->text() + QStringLiteral(". ") +
+                       Lbl_Calcolatrice->text());
 }
 
 void Calcolatore::showResult(double value) {

@@ -1,5 +1,6 @@
 #include "frm_istruzioni.h"
 
+#include "accessibility.h"
 #include "instructions_layout.h"
 #include "window_set.h"
 
@@ -9,6 +10,7 @@ namespace ortambra {
 
 Frm_Istruzioni::Frm_Istruzioni(LayoutSet set, WindowSet& windows) : set_(set), windows_(windows) {
     applyWindowSpec(this, this, instructionsWindowSpec(set));
+    exposeWindow(this, WindowRole::Dialog);
     buildControls(this, instructionsWindowControls(), set);
     connect(control<QPushButton>(this, "Cmd_Conferma"), &QPushButton::clicked, this,
             &Frm_Istruzioni::Cmd_Conferma_Click);

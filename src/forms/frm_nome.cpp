@@ -1,5 +1,6 @@
 #include "frm_nome.h"
 
+#include "accessibility.h"
 #include "enter_key.h"
 #include "instructions_layout.h"
 #include "registration_layout.h"
@@ -15,6 +16,7 @@ namespace ortambra {
 Frm_Nome::Frm_Nome(LayoutSet set, WindowSet& windows, SharedValues& shared)
     : set_(set), windows_(windows), shared_(shared) {
     applyWindowSpec(this, this, registrationWindowSpec(set));
+    exposeWindow(this, WindowRole::Dialog);
     buildControls(this, registrationWindowControls(), set);
     Lbl_Nome = control<QLabel>(this, "Lbl_Nome");
     Lbl_Classe = control<QLabel>(this, "Lbl_Classe");

@@ -1,5 +1,6 @@
 #include "sfondo.h"
 
+#include "accessibility.h"
 #include "background_layout.h"
 #include "platform.h"
 #include "screen_size.h"
@@ -15,6 +16,7 @@ Sfondo::Sfondo(const ScreenSize& screen, MessageBoxes& messages, WindowSet& stan
     : screen_(screen), messages_(messages), standard_(standard), compact_(compact) {
     applyWindowSpec(this, this, backgroundWindowSpec());
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Sfondo::focusChanged);
+    exposeWindow(this, WindowRole::Window);
 }
 
 WindowSet& Sfondo::chosenSet() const {

@@ -2,6 +2,7 @@
 
 #include "engine/number_text.h"
 #include "engine/rules.h"
+#include "forms/accessibility.h"
 #include "forms/caption.h"
 #include "forms/colours.h"
 #include "forms/enter_key.h"
@@ -142,6 +143,7 @@ void Zorvano::buildMenus() {
     QAction* info = menuBar()->addAction(QStringLiteral("&?"));
     info->setObjectName("Info");
     connect(info, &QAction::triggered, this, &Zorvano::Info_Click);
+    openMenusWithF10(menuBar());
 }
 
 void Zorvano::Form_Load() {
@@ -216,6 +218,7 @@ void Zorvano::Cmd_Via_Click() {
     Lbl_01->hide();
     showSeries(state_.Serie);
     answerBox()->setFocus();
+    announce(this, spokenExercise());
 }
 
 void Zorvano::showSeries(const Series& series) {
@@ -280,6 +283,7 @@ void Zorvano::Txt_Numero_KeyPress(int /*index*/, int key) {
         enableNextExercise();
     }
     refreshResultsList();
+    announce(this, spokenFeedback());
 }
 
 void Zorvano::Txt_Numero_Click(int /*index*/) {
@@ -300,6 +304,7 @@ void Zorvano::Cmd_Help_Click() {
     Cmd_Help->setEnabled(false);
     answerBox()->setFocus();
     refreshResultsList();
+    announce(this, QStringLiteral("Parziale: ") + spokenSteps());
 }
 
 void Zorvano::Cmd_Soluzione_Click() {
@@ -312,6 +317,7 @@ void Zorvano::Cmd_Soluzione_Click() {
     Cmd_Soluzione->setEnabled(false);
     answerBox()->setFocus();
     refreshResultsList();
+    announce(this, QStringLiteral("Soluzione: ") + spokenSteps());
 }
 
 void Zorvano::Cmd_Risultati_Click() {
@@ -328,6 +334,8 @@ void Zorvano::Cmd_Risultati_Click() {
     fitToText(Lbl_Risultati); // Cmd_Via_Click gives the label its own box back
     List1->show();
     List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
+    announce(this, Lbl_Risultati->text().split(u'\n').join(QStringLiteral(". ")) +
+                       QStringLiteral(". Segue l'elenco degli esercizi."));
 }
 
 // At exercise 100 the results can be opened while the exercise is still open: the list must
@@ -380,6 +388,36 @@ void Zorvano::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         refreshResultsList();
     QMainWindow::changeEvent(event);
+}
+
+// What a screen reader says of the window: what a sighted pupil sees, read from the captions.
+
+QString Zorvano::spokenExercise() const {
+    QStringList numbers;
+    for (const QLabel* number : Lbl_Numero)
+        numbers << (number->isHidden() ? QStringLiteral("manca") : number->text());
+    return Lbl_Esercizio->text().simplified() + QStringLiteral(": ") +
+           numbers.join(QStringLiteral(", "));
+}
+
+QString Zorvano::spokenFeedback() const {
+    QString said = Lbl_Risultati->text();
+    if (state_.exercisesExhausted() && Lbl_Per_Iniziare->isVisible())
+        said += QStringLiteral(". ") + Lbl_Per_Iniziare->text();
+    return said;
+}
+
+QString Zorvano::spokenSteps() const {
+    QStringList steps;
+    if (!Lbl_01->isHidden())
+        steps << QStringLiteral("si parte da ") + Lbl_01->text();
+    for (std::size_t k = 0; k < 6; ++k) {
+        if (!Lbl_Operatore[k]->isHidden())
+            steps << QStringLiteral("numero %1: %2 %3")
+                         .arg(k + 1)
+                         .arg(Lbl_Operatore[k]->text(), Lbl_Suggeri[k]->text());
+    }
+    return steps.join(QStringLiteral("; "));
 }
 
 bool Zorvano::eventFilter(QObject* watched, QEvent* event) {

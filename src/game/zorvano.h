@@ -51,6 +51,9 @@ class Zorvano : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QString spokenExercise() const;
+    QString spokenFeedback() const;
+    QString spokenSteps() const;
     void Form_Load();
     void buildMenus();
     void showSeries(const Series& series);

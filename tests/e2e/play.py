@@ -173,12 +173,12 @@ def stop(process, whole_session=False, grace=5.0):
     print(f"e2e: processes {members(field, process.pid)} did not stop", file=sys.stderr)
 
 
-def start_xvfb(width, height, log_file):
+def start_xvfb(width, height, log_file, options=()):
     """Starts Xvfb on a display number it picks itself; returns the process and the display."""
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
-         "-nolisten", "tcp", "-noreset"],
+         "-nolisten", "tcp", "-noreset", *options],
         pass_fds=(write_end,), start_new_session=True, preexec_fn=end_with_parent,
         stdin=subprocess.DEVNULL,
         stdout=log_file, stderr=log_file)
@@ -205,7 +205,8 @@ def start_xvfb(width, height, log_file):
         os.close(read_end)
 
 
-def run_on_display(label, width, height, inner_argv, prepare=None):
+def run_on_display(label, width, height, inner_argv, prepare=None, timeout=TIMEOUT * 6,
+                   xvfb_options=()):
     """Runs inner_argv inside a fresh D-Bus session on a fresh X server of that size, after
     prepare(env, log_file), which may start more of the desktop and returns the processes it
     started; True when inner_argv passed. Everything started is stopped whatever happens."""
@@ -216,7 +217,7 @@ def run_on_display(label, width, height, inner_argv, prepare=None):
             open(os.path.join(scratch, "log"), "w+") as helpers_log:
         passed = False
         try:
-            xvfb, display = start_xvfb(width, height, helpers_log)
+            xvfb, display = start_xvfb(width, height, helpers_log, xvfb_options)
             log(f"{label}: X server on display {display}")
             runtime = os.path.join(scratch, "runtime")
             os.mkdir(runtime, 0o700)
@@ -232,7 +233,7 @@ def run_on_display(label, width, height, inner_argv, prepare=None):
                 env=env, start_new_session=True, preexec_fn=end_with_parent,
                 stdin=subprocess.DEVNULL, stderr=helpers_log)
             try:
-                passed = session.wait(timeout=TIMEOUT * 6) == 0
+                passed = session.wait(timeout=timeout) == 0
             except subprocess.TimeoutExpired:
                 print(f"e2e: {label}: the session did not end in time", file=sys.stderr)
         except Failure as error:
@@ -250,12 +251,13 @@ def run_on_display(label, width, height, inner_argv, prepare=None):
         return passed
 
 
-def run_screen(program, width, height, inner_options=()):
-    """One whole game on a fresh X server and D-Bus session; True when it passed.
-    inner_options go to the process that plays inside the session."""
+def run_screen(program, width, height, inner_options=(), script=__file__, **display_options):
+    """One whole game on a fresh X server and D-Bus session, played by the inner part of
+    script (`script --inner PROGRAM --screen WxH`); True when it passed. inner_options go to
+    that inner part, display_options to run_on_display."""
     return run_on_display(f"{width}x{height}", width, height,
-                          [sys.executable, os.path.abspath(__file__), "--inner", program,
-                           "--screen", f"{width}x{height}", *inner_options])
+                          [sys.executable, os.path.abspath(script), "--inner", program,
+                           "--screen", f"{width}x{height}", *inner_options], **display_options)
 
 
 def missing_tools():
@@ -654,25 +656,51 @@ def play(d, width, height, name="Anna", classe="3B", cancel_print=False):
     d.press(d.control(main, "push button", "Esci"))
 
 
-@contextlib.contextmanager
-def accessibility_bus():
-    """Inside a D-Bus session: the accessibility bus, stopped when the block ends."""
+def start_accessibility_bus():
+    """Starts the accessibility bus in this D-Bus session; returns its launcher once the bus
+    has its name."""
     from gi.repository import Gio, GLib
 
-    launcher = None
+    launcher = subprocess.Popen(
+        [next(p for p in BUS_LAUNCHERS if os.access(p, os.X_OK)), "--launch-immediately",
+         "--a11y=1"], process_group=0, preexec_fn=end_with_parent, stdin=subprocess.DEVNULL,
+        stdout=sys.stderr)
     try:
-        launcher = subprocess.Popen(
-            [next(p for p in BUS_LAUNCHERS if os.access(p, os.X_OK)), "--launch-immediately",
-             "--a11y=1"], process_group=0, preexec_fn=end_with_parent, stdin=subprocess.DEVNULL,
-            stdout=sys.stderr)
         bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
         wait_for("the accessibility bus", lambda: bus.call_sync(
             "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
             "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), None,
             Gio.DBusCallFlags.NONE, -1, None).unpack()[0])
+        return launcher
+    except BaseException:
+        stop(launcher)
+        raise
+
+
+@contextlib.contextmanager
+def accessibility_bus():
+    """Inside a D-Bus session: the accessibility bus, stopped when the block ends."""
+    launcher = start_accessibility_bus()
+    try:
         yield
     finally:
         stop(launcher)
+
+
+def program_env(extra_env=None):
+    """The program's environment: its accessibility on, in Italian."""
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               LANG="it_IT.UTF-8", LANGUAGE="it", **(extra_env or {}))
+    for name in [n for n in env if n.startswith("LC_")]:
+        del env[name]  # the dates are checked in Italian
+    return env
+
+
+def start_program(command, env=None):
+    """The program (a path, or a command that runs it) in a process group of its own."""
+    return subprocess.Popen([command] if isinstance(command, str) else command,
+                            env=env or program_env(), process_group=0,
+                            preexec_fn=end_with_parent, stdin=subprocess.DEVNULL)
 
 
 @contextlib.contextmanager
@@ -683,10 +711,7 @@ def program_on_bus(path, extra_env=None, strace_log=None):
     # Imported only now: on import it asks the session for the accessibility bus, and would
     # have one started of its own if ours were not there yet.
     import pyatspi
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-               LANG="it_IT.UTF-8", LANGUAGE="it", **(extra_env or {}))
-    for name in [n for n in env if n.startswith("LC_")]:
-        del env[name]  # the dates are checked in Italian
+    env = program_env(extra_env)
     command = [path]
     if strace_log:
         env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":detect_leaks=0"  # no LSan under ptrace
@@ -702,8 +727,7 @@ def program_on_bus(path, extra_env=None, strace_log=None):
                 Gio.DBusCallFlags.NONE, -1, None).unpack()[0], file=allowed)
     program = None
     try:
-        program = subprocess.Popen(command, env=env, process_group=0,
-                                   preexec_fn=end_with_parent, stdin=subprocess.DEVNULL)
+        program = start_program(command, env)
         d = Desktop(pyatspi, program, traced_child(program) if strace_log else None)
         wait_for("the program on the accessibility bus", d.app)
         yield d
@@ -723,6 +747,11 @@ def check_ends(process, when):
 def report_failure(label, error, d):
     """Says what failed and, while the program still runs, what it shows."""
     print(f"e2e: {label}: FAILED: {error}", file=sys.stderr)
+    dump_tree(d)
+
+
+def dump_tree(d, program=None):
+    """The program's accessibility tree on standard error, for a failure report."""
     if d is not None and d.process.poll() is None:
         try:
             print("\n".join(d.tree(d.app())), file=sys.stderr)
@@ -730,13 +759,22 @@ def report_failure(label, error, d):
             print(f"(no accessibility tree: {dump_error})", file=sys.stderr)
 
 
-def inner(args):
-    width, height = args.screen[0]
-    # Ends with dbus-run-session, which ends with the outer process.
+def in_session(inside):
+    """Runs inside(), which returns True when it passed; ends with dbus-run-session, which ends
+    with the outer process. Returns the exit status."""
     parent = os.getppid()
     end_with_parent()
     if os.getppid() != parent:
         return 1
+    return 0 if inside() else 1
+
+
+def inner(args):
+    width, height = args.screen[0]
+    return in_session(lambda: play_inside(args, width, height) == 0)
+
+
+def play_inside(args, width, height):
     try:
         with accessibility_bus(), program_on_bus(args.program, strace_log=args.strace) as d:
             try:

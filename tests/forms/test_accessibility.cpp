@@ -1,0 +1,153 @@
+// What a screen reader is given: window roles, what is said at each step, menus by keyboard.
+#include "forms/accessibility.h"
+#include "program/layout_windows.h"
+#include "support/main_window.h"
+
+#include <QAccessible>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+using namespace ortambra;
+
+namespace {
+
+// What the screen reader was last told: the description of the control holding the focus.
+QString spoken() {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->accessibleDescription() : QString();
+}
+
+QString spokenSeries(const testing::MainWindowRig& rig) {
+    QStringList numbers;
+    for (int k = 0; k < 6; ++k)
+        numbers << (rig.number(k)->isHidden() ? QStringLiteral("manca") : rig.number(k)->text());
+    return QStringLiteral("Esercizio n° 1: ") + numbers.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+class Accessibility : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void windowsHaveRolesAndCaptions_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("registration") << "registration" << int(QAccessible::Dialog) << "Form_Dati";
+        QTest::newRow("instructions")
+            << "instructions" << int(QAccessible::Dialog) << "Form_Istruzioni";
+        QTest::newRow("calculator") << "calculator" << int(QAccessible::Dialog) << "Calcolatrice";
+    }
+    void windowsHaveRolesAndCaptions() {
+        QFETCH(QString, window);
+        QFETCH(int, role);
+        QFETCH(QString, caption);
+        testing::TestPlatform test;
+        SharedValues shared;
+        LayoutWindows windows(LayoutSet::Compact, test.platform, shared);
+        if (window == "registration")
+            windows.showRegistration();
+        else if (window == "instructions")
+            windows.showInstructions();
+        else
+            windows.showCalculator();
+        QWidget* shown = QApplication::activeWindow();
+        if (!shown) {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible() && top->windowTitle() == caption)
+                    shown = top;
+        }
+        QVERIFY(shown);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(shown);
+        QVERIFY(face);
+        QCOMPARE(int(face->role()), role);
+        QCOMPARE(face->text(QAccessible::Name), caption);
+    }
+
+    void announceBecomesTheFocusDescriptionUntilTheFocusLeaves() {
+        QWidget window;
+        auto* first = new QLineEdit(&window);
+        auto* second = new QLineEdit(&window);
+        first->setAccessibleDescription(QStringLiteral("own"));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        first->setFocus();
+        announce(&window, QStringLiteral("Indovinato!"));
+        QCOMPARE(first->accessibleDescription(), QStringLiteral("Indovinato!"));
+        second->setFocus();
+        QCOMPARE(first->accessibleDescription(), QStringLiteral("own"));
+        QVERIFY(second->accessibleDescription().isEmpty());
+    }
+
+    void exerciseFeedbackAndHelpAreSpoken() {
+        testing::MainWindowRig rig;
+        rig.click("Cmd_Facile");
+        rig.click("Cmd_Via");
+        QCOMPARE(spoken(), spokenSeries(rig));
+        QVERIFY(spoken().contains(QStringLiteral("manca")));
+
+        const int hidden = rig.state().Serie.Posizione_Mancante;
+        rig.click("Cmd_Help");
+        QCOMPARE(spoken(), QStringLiteral("Parziale: ") +
+                               (hidden == 0 ? QStringLiteral("si parte da ") +
+                                                  rig.label("Lbl_01")->text() + "; "
+                                            : QString()) +
+                               QStringLiteral("numero %1: %2 %3")
+                                   .arg(hidden + 1)
+                                   .arg(rig.op(hidden)->text(), rig.hint(hidden)->text()));
+        rig.click("Cmd_Soluzione");
+        QVERIFY(spoken().startsWith(QStringLiteral("Soluzione: si parte da ")));
+        QCOMPARE(spoken().count(QStringLiteral("numero ")), 6);
+
+        const double right = rig.hiddenValue();
+        rig.answerWith(QString::number(right + 1));
+        QCOMPARE(spoken(), QStringLiteral(" %1  Non è esatto!").arg(right + 1));
+        rig.answerWith(QString::number(right + 1)); // the same feedback again is said again
+        QCOMPARE(spoken(), QStringLiteral(" %1  Non è esatto!").arg(right + 1));
+        rig.answerWith(QString::number(right));
+        QCOMPARE(spoken(), QStringLiteral("Indovinato!"));
+
+        rig.button("Cmd_Risultati")->setFocus();
+        rig.click("Cmd_Risultati");
+        QVERIFY(spoken().contains(QStringLiteral("Esercizi proposti:  1. ")));
+        QVERIFY(spoken().endsWith(QStringLiteral("Segue l'elenco degli esercizi.")));
+        // The button says what it is again once the focus has moved on and back.
+        rig.button("Cmd_Via")->setFocus();
+        rig.button("Cmd_Risultati")->setFocus();
+        QVERIFY(spoken().isEmpty());
+    }
+
+    void f10OpensTheMenusAndArrowsMoveOn() {
+        testing::MainWindowRig rig;
+        auto* difficol = rig.window.findChild<QMenu*>("difficol");
+        auto* compless = rig.window.findChild<QMenu*>("compless");
+        QTest::keyClick(&rig.window, Qt::Key_F10);
+        QTRY_VERIFY(difficol->isVisible());
+        QCOMPARE(difficol->activeAction()->text(), QStringLiteral("Solo Somme"));
+        QTest::keyClick(difficol, Qt::Key_Down);
+        QTest::keyClick(difficol, Qt::Key_Down);
+        QTest::keyClick(difficol, Qt::Key_Return);
+        QTRY_VERIFY(!difficol->isVisible());
+        QCOMPARE(rig.state().Operazioni, SumsAndProducts);
+
+        QTest::keyClick(&rig.window, Qt::Key_F10);
+        QTRY_VERIFY(difficol->isVisible());
+        QTest::keyClick(difficol, Qt::Key_Right);
+        QTRY_VERIFY(compless->isVisible());
+        QTRY_VERIFY(compless->activeAction());
+        QCOMPARE(compless->activeAction()->text(), QStringLiteral("fino a Due"));
+        QTest::keyClick(compless, Qt::Key_Escape);
+        QTRY_VERIFY(!compless->isVisible());
+        // The captions keep no mnemonic.
+        QStringList captions;
+        for (QAction* menu : rig.window.menuBar()->actions())
+            captions << menu->text();
+        QCOMPARE(captions, (QStringList{"Difficoltà", "Complessità", "Istruzioni", "&?"}));
+    }
+};
+
+QTEST_MAIN(Accessibility)
+#include "test_accessibility.moc"
