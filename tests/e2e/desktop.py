@@ -303,9 +303,7 @@ def outer(args):
         return 1
     missing = missing_tools()
     if missing:
-        print("desktop: " + ("FAILED" if os.environ.get("CI") == "true" else "SKIPPED") +
-              ", missing " + ", ".join(missing))
-        return 1 if os.environ.get("CI") == "true" else play.SKIP
+        return play.missing_tools_status("desktop", missing)
     results = [run_desktop(program, *desktop) for desktop in args.desktop or DESKTOPS]
     return 0 if all(results) else 1
 
