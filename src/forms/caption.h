@@ -11,4 +11,9 @@ void setCaption(QLabel* label, const QString& caption);
 QString caption(const QLabel* label);
 QString displayText(const QString& caption); // "\r" becomes a line break
 
+// Text with more lines than the label's box was drawn for (the results summary): widens the box
+// until each line fits on a line of its own, within the parent, and grows it upwards, into the
+// free band above, so it stays clear of what is drawn below it.
+void growToFitText(QLabel* label);
+
 } // namespace ortambra

@@ -16,6 +16,14 @@ const WindowSpec& mainWindowSpec(LayoutSet set) {
     return set == LayoutSet::Compact ? compact : standard;
 }
 
+QRect mainControlGeometry(LayoutSet set, const QString& name) {
+    for (const auto& drawn : mainWindowControls()) {
+        if (drawn.name == name)
+            return drawn.geometry(set).pixels();
+    }
+    return {};
+}
+
 double numberFontPoints(LayoutSet set) { return set == LayoutSet::Compact ? 14.0 : 24.0; }
 
 namespace {

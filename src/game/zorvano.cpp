@@ -42,35 +42,6 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-QRect designGeometry(LayoutSet set, const QString& name) {
-    for (const auto& drawn : mainWindowControls()) {
-        if (drawn.name == name)
-            return drawn.geometry(set).pixels();
-    }
-    return {};
-}
-
-// The summary's eight lines are more than the feedback label's box was drawn for: widen it until
-// each line fits on a line of its own and let it grow upwards, into the free band under the
-// numbers, so that it stays clear of the hint and the buttons below.
-void fitToText(QLabel* label) {
-    const QFontMetrics metrics(label->font());
-    int widest = 0;
-    for (const QString& line : label->text().split(u'\n'))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    const int frame = label->width() - label->contentsRect().width() + 2 * label->margin();
-    const QRect area = label->parentWidget()->rect();
-    QRect box = label->geometry();
-    box.setWidth(
-        std::clamp(widest + frame + metrics.averageCharWidth(), box.width(), area.width()));
-    if (box.right() > area.right())
-        box.moveRight(area.right());
-    // A name too long for the window wraps; the label then grows up to the window's top.
-    const int height = std::max(box.height(), label->heightForWidth(box.width()));
-    box.setTop(std::max(area.top(), box.bottom() + 1 - height));
-    label->setGeometry(box);
-}
-
 } // namespace
 
 Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedValues& shared)
@@ -201,7 +172,7 @@ void Zorvano::Cmd_Via_Click() {
     }
     styleFeedback(Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
     // The results view may have grown the label.
-    Lbl_Risultati->setGeometry(designGeometry(set_, QStringLiteral("Lbl_Risultati")));
+    Lbl_Risultati->setGeometry(mainControlGeometry(set_, QStringLiteral("Lbl_Risultati")));
     Cmd_Via->setEnabled(false);
     Lbl_Per_Iniziare->hide();
     Cmd_Risultati->setEnabled(false);
@@ -331,7 +302,7 @@ void Zorvano::Cmd_Risultati_Click() {
     styleFeedback(Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
     state_.refreshCleanSuccesses();
     setCaption(Lbl_Risultati, resultsSummary(state_, shared_, platform_.today(), platform_.locale));
-    fitToText(Lbl_Risultati); // Cmd_Via_Click gives the label its own box back
+    growToFitText(Lbl_Risultati); // Cmd_Via_Click gives the label its own box back
     List1->show();
     List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
     announce(this, Lbl_Risultati->text().split(u'\n').join(QStringLiteral(". ")) +
