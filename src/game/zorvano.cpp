@@ -21,7 +21,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <algorithm>
 
 namespace ortambra {
 
