@@ -122,6 +122,11 @@ void PainterPrinter::draw(QString segment) {
             }
         }
         if (cut == 0 && x_ <= start) {
+            if (x_ > 0.0) {
+                // Not even the first word fits after the indent: it starts at the edge.
+                x_ = 0.0;
+                continue;
+            }
             // A word wider than the sheet: it goes past the edge alone, and what follows it
             // goes on on the next line.
             qsizetype word = 0;
