@@ -2,14 +2,18 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QEvent>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 
 namespace ortambra {
 
@@ -18,9 +22,15 @@ namespace {
 constexpr const char* RoleProperty = "ortambraWindowRole";
 constexpr const char* OwnDescription = "ortambraOwnDescription";
 
+constexpr const char* AnnouncerName = "ortambraAnnouncer";
+
 QAccessibleInterface* windowInterface(const QString& /*classname*/, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget == nullptr || !widget->isWindow())
+    if (widget == nullptr)
+        return nullptr;
+    if (widget->objectName() == QLatin1String(AnnouncerName))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (!widget->isWindow())
         return nullptr;
     const QVariant role = widget->property(RoleProperty);
     if (!role.isValid())
@@ -80,14 +90,29 @@ class MenuSwitchFilter : public QObject {
     QMenuBar* bar_;
 };
 
-} // namespace
-
-void exposeWindow(QWidget* window, WindowRole role) {
+void installFactoryOnce() {
     static const bool installed = [] {
         QAccessible::installFactory(windowInterface);
         return true;
     }();
     (void)installed;
+}
+
+
+// Reports the open menu's entry as focused again.
+void reportMenuFocus() {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr || menu->activeAction() == nullptr)
+        return;
+    QAccessibleEvent focus(menu, QAccessible::Focus);
+    focus.setChild(static_cast<int>(menu->actions().indexOf(menu->activeAction())));
+    QAccessible::updateAccessibility(&focus);
+}
+
+} // namespace
+
+void exposeWindow(QWidget* window, WindowRole role) {
+    installFactoryOnce();
     window->setProperty(RoleProperty, static_cast<int>(role));
 }
 
@@ -106,6 +131,14 @@ void openMenusWithF10(QMenuBar* bar) {
         if (QMenu* menu = action->menu())
             menu->installEventFilter(new MenuSwitchFilter(bar));
     }
+    // Switching menus closes one popup and opens the next; the window system then hands the
+    // input focus back to the window, and Qt reports the window's focused control as focused
+    // although the new menu is open, so the screen reader reads that control, not the entry.
+    // The entry is reported again once that has happened.
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, bar, [bar](QWindow* focus) {
+        if (focus != nullptr && focus == bar->window()->windowHandle())
+            QTimer::singleShot(0, bar, reportMenuFocus);
+    });
 }
 
 void announce(QWidget* window, const QString& text) {
@@ -119,6 +152,34 @@ void announce(QWidget* window, const QString& text) {
     // Orca speaks a new description only: the same feedback twice must still be said twice.
     control->setAccessibleDescription(QString());
     control->setAccessibleDescription(text);
+
+    notifyScreenReader(window, text);
+}
+
+void notifyScreenReader(QWidget* window, const QString& text) {
+    // Qt 6.4 sends a description's or a name's change with the object, not the text, and Orca
+    // then says nothing. What Orca does speak at once is a notification that shows up: an
+    // empty, unseen child of the window, named by the text.
+    installFactoryOnce();
+    auto* announcer = window->findChild<QWidget*>(QLatin1String(AnnouncerName),
+                                                  Qt::FindDirectChildrenOnly);
+    if (announcer == nullptr) {
+        announcer = new QWidget(window); // owned by the window
+        announcer->setObjectName(QLatin1String(AnnouncerName));
+        announcer->setGeometry(0, 0, 0, 0);
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    announcer->hide();
+    announcer->setAccessibleName(text);
+    if (window->isVisible())
+        announcer->show();
+}
+
+void labelForScreenReader(QComboBox* box) {
+    auto* label = new QLabel(box->accessibleName(), box->parentWidget()); // owned by the window
+    label->setObjectName(box->objectName() + QStringLiteral("_SpokenLabel"));
+    label->setBuddy(box);
+    label->hide();
 }
 
 } // namespace ortambra

@@ -292,6 +292,8 @@ void Zorvano::Txt_Numero_Click(int /*index*/) {
 
 void Zorvano::Cmd_Facile_Click() {
     Cmd_Facile->setText(facileCaption(rules::toggleFacilitated(state_)));
+    // The focused button's new caption, which Orca does not read by itself.
+    notifyScreenReader(this, Cmd_Facile->text());
 }
 
 void Zorvano::Cmd_Help_Click() {
