@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QMenu>
+#include <QPointer>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QVariant>
@@ -23,8 +24,72 @@ constexpr const char* RoleProperty = "ortambraWindowRole";
 constexpr const char* OwnDescription = "ortambraOwnDescription";
 
 constexpr const char* AnnouncerName = "ortambraAnnouncer";
+constexpr const char* SpokenName = "ortambraSpokenName";
+
+// A menu bar entry read by a name of its own. Qt reads a menu entry by its caption and offers no
+// other name, so the entry is described here as Qt's own would be, with that name.
+class NamedMenuBarEntry : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    NamedMenuBarEntry(QMenuBar* bar, QAction* action) : bar_(bar), action_(action) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    bool isValid() const override { return !bar_.isNull() && !action_.isNull(); }
+    QObject* object() const override { return action_; }
+    QWindow* window() const override { return bar_->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(bar_);
+    }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QRect rect() const override {
+        const QRect local = bar_->actionGeometry(action_);
+        return {bar_->mapToGlobal(local.topLeft()), local.size()};
+    }
+    QString text(QAccessible::Text type) const override {
+        if (type == QAccessible::Name)
+            return action_->property(SpokenName).toString();
+        if (type == QAccessible::Accelerator)
+            return QKeySequence::mnemonic(action_->text()).toString(QKeySequence::NativeText);
+        return {};
+    }
+    void setText(QAccessible::Text /*type*/, const QString& /*text*/) override {}
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = !bar_->isVisible() || !action_->isVisible();
+        state.focused = bar_->activeAction() == action_;
+        state.disabled = !action_->isEnabled();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return action_->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && action_->isEnabled())
+            action_->trigger();
+    }
+    QStringList keyBindingsForAction(const QString& /*name*/) const override { return {}; }
+
+  private:
+    QPointer<QMenuBar> bar_;
+    QPointer<QAction> action_;
+};
 
 QAccessibleInterface* windowInterface(const QString& /*classname*/, QObject* object) {
+    if (auto* action = qobject_cast<QAction*>(object)) {
+        if (!action->property(SpokenName).isValid())
+            return nullptr;
+        for (QObject* user : action->associatedObjects())
+            if (auto* bar = qobject_cast<QMenuBar*>(user))
+                return new NamedMenuBarEntry(bar, action);
+        return nullptr;
+    }
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
@@ -173,6 +238,11 @@ void notifyScreenReader(QWidget* window, const QString& text) {
     announcer->setAccessibleName(text);
     if (window->isVisible())
         announcer->show();
+}
+
+void nameMenuBarEntry(QAction* entry, const QString& name) {
+    installFactoryOnce();
+    entry->setProperty(SpokenName, name);
 }
 
 void labelForScreenReader(QComboBox* box) {

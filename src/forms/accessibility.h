@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAction;
 class QComboBox;
 class QMenuBar;
 class QWidget;
@@ -29,6 +30,10 @@ void notifyScreenReader(QWidget* window, const QString& text);
 // F10 opens the menu bar's first menu on its first entry, as in GNOME and KDE programs; the
 // arrows move, Enter chooses, Esc leaves. The menus' captions carry no mnemonic and keep none.
 void openMenusWithF10(QMenuBar* bar);
+
+// Has a screen reader read the menu bar's `entry` as `name`; its caption stays as it is. Call it
+// before the menu bar is first read.
+void nameMenuBarEntry(QAction* entry, const QString& name);
 
 // Qt names an editable combo box by its text on Linux, so a screen reader would call the box by
 // the choice it shows. It reads the name of the box's label first: the box gets a label that is

@@ -142,6 +142,7 @@ void Zorvano::buildMenus() {
     connect(istruzioni, &QAction::triggered, this, &Zorvano::Mnu_Istruzioni_Click);
     QAction* info = menuBar()->addAction(QStringLiteral("&?"));
     info->setObjectName("Info");
+    nameMenuBarEntry(info, QStringLiteral("Informazioni")); // "?" alone says nothing
     connect(info, &QAction::triggered, this, &Zorvano::Info_Click);
     openMenusWithF10(menuBar());
 }

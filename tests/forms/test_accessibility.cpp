@@ -175,6 +175,29 @@ class Accessibility : public QObject {
         QCOMPARE(compless->activeAction()->text(), QStringLiteral("fino a Due"));
         QTest::keyClick(compless, Qt::Key_Escape);
         QTRY_VERIFY(!compless->isVisible());
+        // "?" is read as "Informazioni", and a screen reader's press opens the About box.
+        QMenuBar* bar = rig.window.menuBar();
+        QAccessibleInterface* barFace = QAccessible::queryAccessibleInterface(bar);
+        QVERIFY(barFace);
+        QStringList spokenEntries;
+        for (int i = 0; i < barFace->childCount(); ++i)
+            spokenEntries << barFace->child(i)->text(QAccessible::Name);
+        QCOMPARE(spokenEntries,
+                 (QStringList{"Difficoltà", "Complessità", "Istruzioni", "Informazioni"}));
+        QAccessibleInterface* info = barFace->child(3);
+        QCOMPARE(info->role(), QAccessible::MenuItem);
+        QCOMPARE(info->parent()->object(), bar);
+        QCOMPARE(barFace->indexOfChild(info), 3);
+        QVERIFY(!info->rect().isEmpty());
+        QAccessibleActionInterface* press = info->actionInterface();
+        QVERIFY(press);
+        QCOMPARE(press->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        bool aboutAsked = false;
+        QObject::connect(qobject_cast<QAction*>(info->object()), &QAction::triggered,
+                         [&aboutAsked] { aboutAsked = true; });
+        press->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(aboutAsked);
+
         // The captions keep no mnemonic.
         QStringList captions;
         for (QAction* menu : rig.window.menuBar()->actions())
