@@ -81,7 +81,8 @@ class NamedMenuBarEntry : public QAccessibleInterface, public QAccessibleActionI
     QPointer<QAction> action_;
 };
 
-QAccessibleInterface* windowInterface(const QString& /*classname*/, QObject* object) {
+// The program's own accessible objects: windows with their roles, the notifier, named entries.
+QAccessibleInterface* ownInterface(const QString& /*classname*/, QObject* object) {
     if (auto* action = qobject_cast<QAction*>(object)) {
         if (!action->property(SpokenName).isValid())
             return nullptr;
@@ -157,12 +158,11 @@ class MenuSwitchFilter : public QObject {
 
 void installFactoryOnce() {
     static const bool installed = [] {
-        QAccessible::installFactory(windowInterface);
+        QAccessible::installFactory(ownInterface);
         return true;
     }();
     (void)installed;
 }
-
 
 // Reports the open menu's entry as focused again.
 void reportMenuFocus() {
