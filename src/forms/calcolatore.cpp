@@ -29,6 +29,7 @@ Calcolatore::Calcolatore(LayoutSet set, Platform& platform, SharedValues& shared
     Cmd_Esci = control<QPushButton>(this, "Cmd_Esci");
     Label8 = control<QLabel>(this, "Label8");
     Lbl_Calcolatrice = control<QLabel>(this, "Lbl_Calcolatrice");
+    labelForScreenReader(Combo1);
     // A third has 15 digits and the box holds four at full size: the figure shrinks as far as
     // it stays readable, then takes a second line, so no digit is ever cut off.
     Label8->setWordWrap(false);
@@ -97,11 +98,13 @@ void Calcolatore::showResult(double value) {
 }
 
 void Calcolatore::clearForNewCalculation() {
+    // The focus moves before the box is emptied: a screen reader that learns of the emptied box
+    // while the box already has the focus takes the focus as known and never reads it.
+    Text2->setFocus();
     Text2->clear();
     Text3->clear();
     Label8->clear();
     shownValue_ = 0.0;
-    Text2->setFocus();
     Lbl_Calcolatrice->clear();
 }
 

@@ -112,6 +112,7 @@ void Zorvano::buildMenus() {
     connect(istruzioni, &QAction::triggered, this, &Zorvano::Mnu_Istruzioni_Click);
     QAction* info = menuBar()->addAction(QStringLiteral("&?"));
     info->setObjectName("Info");
+    nameMenuBarEntry(info, QStringLiteral("Informazioni")); // "?" alone says nothing
     connect(info, &QAction::triggered, this, &Zorvano::Info_Click);
     openMenusWithF10(menuBar());
 }
@@ -262,6 +263,8 @@ void Zorvano::Txt_Numero_Click(int /*index*/) {
 
 void Zorvano::Cmd_Facile_Click() {
     Cmd_Facile->setText(facileCaption(rules::toggleFacilitated(state_)));
+    // The focused button's new caption, which Orca does not read by itself.
+    notifyScreenReader(this, Cmd_Facile->text());
 }
 
 void Zorvano::Cmd_Help_Click() {

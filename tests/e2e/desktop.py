@@ -227,7 +227,7 @@ def visit_every_window(d, screen):
     d.wait_closed("Calcolatrice")
 
     # The About box is modal: pressing its entry through AT-SPI would wait for it to close.
-    click(screen, d.extents(play.menu_entry(d, main, "?")))
+    click(screen, d.extents(play.menu_entry(d, main, "Informazioni")))  # the "?" entry
     about = d.wait_window("Ortambra")
     screen.check_placed("Ortambra", design=False)
     d.press(d.control(about, "push button", "OK"))

@@ -4,6 +4,7 @@
 #include "support/main_window.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
@@ -16,6 +17,16 @@ namespace {
 QString spoken() {
     QWidget* focus = QApplication::focusWidget();
     return focus ? focus->accessibleDescription() : QString();
+}
+
+// What the screen reader was last notified of in `window`.
+QString notified(QWidget* window) {
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(child);
+        if (face && face->role() == QAccessible::Notification && child->isVisible())
+            return face->text(QAccessible::Name);
+    }
+    return {};
 }
 
 QString spokenSeries(const testing::MainWindowRig& rig) {
@@ -66,6 +77,26 @@ class Accessibility : public QObject {
         QCOMPARE(face->text(QAccessible::Name), caption);
     }
 
+    void theOperationBoxIsNamedNotByItsChoice() {
+        testing::TestPlatform test;
+        SharedValues shared;
+        LayoutWindows windows(LayoutSet::Compact, test.platform, shared);
+        windows.showCalculator();
+        QComboBox* box = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->windowTitle() == QStringLiteral("Calcolatrice"))
+                box = top->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        QVERIFY(box);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(face);
+        const auto labels = face->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Operazione"));
+        // Nothing new is seen: the label is hidden, the box shows its choice.
+        QVERIFY(labels.first().first->state().invisible);
+        QCOMPARE(box->currentText(), QStringLiteral("Per"));
+    }
+
     void announceBecomesTheFocusDescriptionUntilTheFocusLeaves() {
         QWidget window;
         auto* first = new QLineEdit(&window);
@@ -85,8 +116,10 @@ class Accessibility : public QObject {
     void exerciseFeedbackAndHelpAreSpoken() {
         testing::MainWindowRig rig;
         rig.click("Cmd_Facile");
+        QCOMPARE(notified(&rig.window), QStringLiteral("Clicca per Non Facile"));
         rig.click("Cmd_Via");
         QCOMPARE(spoken(), spokenSeries(rig));
+        QCOMPARE(notified(&rig.window), spokenSeries(rig));
         QVERIFY(spoken().contains(QStringLiteral("manca")));
 
         const int hidden = rig.state().Serie.Posizione_Mancante;
@@ -109,6 +142,7 @@ class Accessibility : public QObject {
         QCOMPARE(spoken(), QStringLiteral(" %1  Non è esatto!").arg(right + 1));
         rig.answerWith(QString::number(right));
         QCOMPARE(spoken(), QStringLiteral("Indovinato!"));
+        QCOMPARE(notified(&rig.window), QStringLiteral("Indovinato!"));
 
         rig.button("Cmd_Risultati")->setFocus();
         rig.click("Cmd_Risultati");
@@ -141,6 +175,29 @@ class Accessibility : public QObject {
         QCOMPARE(compless->activeAction()->text(), QStringLiteral("fino a Due"));
         QTest::keyClick(compless, Qt::Key_Escape);
         QTRY_VERIFY(!compless->isVisible());
+        // "?" is read as "Informazioni", and a screen reader's press opens the About box.
+        QMenuBar* bar = rig.window.menuBar();
+        QAccessibleInterface* barFace = QAccessible::queryAccessibleInterface(bar);
+        QVERIFY(barFace);
+        QStringList spokenEntries;
+        for (int i = 0; i < barFace->childCount(); ++i)
+            spokenEntries << barFace->child(i)->text(QAccessible::Name);
+        QCOMPARE(spokenEntries,
+                 (QStringList{"Difficoltà", "Complessità", "Istruzioni", "Informazioni"}));
+        QAccessibleInterface* info = barFace->child(3);
+        QCOMPARE(info->role(), QAccessible::MenuItem);
+        QCOMPARE(info->parent()->object(), bar);
+        QCOMPARE(barFace->indexOfChild(info), 3);
+        QVERIFY(!info->rect().isEmpty());
+        QAccessibleActionInterface* press = info->actionInterface();
+        QVERIFY(press);
+        QCOMPARE(press->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        bool aboutAsked = false;
+        QObject::connect(qobject_cast<QAction*>(info->object()), &QAction::triggered,
+                         [&aboutAsked] { aboutAsked = true; });
+        press->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(aboutAsked);
+
         // The captions keep no mnemonic.
         QStringList captions;
         for (QAction* menu : rig.window.menuBar()->actions())
