@@ -298,12 +298,9 @@ def missing_tools():
 
 def outer(args):
     program = os.path.abspath(args.program)
-    if not (os.path.isfile(program) and os.access(program, os.X_OK)):
-        print(f"desktop: {program} is not an executable program", file=sys.stderr)
-        return 1
-    missing = missing_tools()
-    if missing:
-        return play.missing_tools_status("desktop", missing)
+    status = play.cannot_run("desktop", program, missing_tools())
+    if status is not None:
+        return status
     results = [run_desktop(program, *desktop) for desktop in args.desktop or DESKTOPS]
     return 0 if all(results) else 1
 

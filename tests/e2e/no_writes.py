@@ -97,8 +97,9 @@ def main():
         return 2
     program = os.path.abspath(sys.argv[1])
     missing = play.missing_tools() + ([] if shutil.which("strace") else ["strace"])
-    if missing:
-        return play.missing_tools_status("no_writes", missing)
+    status = play.cannot_run("no_writes", program, missing)
+    if status is not None:
+        return status
     with tempfile.TemporaryDirectory(prefix="ortambra-strace-") as scratch:
         log_file = os.path.join(scratch, "strace.log")
         if not play.run_screen(program, 1024, 768, ["--strace", log_file]):

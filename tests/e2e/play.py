@@ -271,24 +271,30 @@ def missing_tools():
     return missing
 
 
-def missing_tools_status(name, missing):
-    """Says which tools are missing: a skip (77), except under CI=true, where every tool must be
-    there and a missing one fails the run."""
+def not_run_status(name, reason):
+    """The status of a test that cannot run here: a skip (77), except under CI=true, where
+    everything it needs must be there and a missing piece fails the run."""
     if os.environ.get("CI") == "true":
-        print(f"{name}: FAILED, missing " + ", ".join(missing), file=sys.stderr)
+        print(f"{name}: FAILED, {reason}", file=sys.stderr)
         return 1
-    print(f"{name}: SKIPPED, missing " + ", ".join(missing))
+    print(f"{name}: SKIPPED, {reason}")
     return SKIP
+
+
+def cannot_run(name, program, missing):
+    """The exit status when the test cannot run (the program is no executable, or tools are
+    missing), or None when it can."""
+    if not (os.path.isfile(program) and os.access(program, os.X_OK)):
+        print(f"{name}: {program} is not an executable program", file=sys.stderr)
+        return 1
+    return not_run_status(name, "missing " + ", ".join(missing)) if missing else None
 
 
 def outer(args):
     program = os.path.abspath(args.program)
-    if not (os.path.isfile(program) and os.access(program, os.X_OK)):
-        print(f"e2e: {program} is not an executable program", file=sys.stderr)
-        return 1
-    missing = missing_tools()
-    if missing:
-        return missing_tools_status("e2e", missing)
+    status = cannot_run("e2e", program, missing_tools())
+    if status is not None:
+        return status
     self_check_series()
     results = []
     for width, height in args.screen or [(800, 600), (1024, 768)]:

@@ -375,26 +375,15 @@ def missing_tools():
 
 def outer(args):
     program = os.path.abspath(args.program)
-    if not (os.path.isfile(program) and os.access(program, os.X_OK)):
-        print(f"orca: {program} is not an executable program", file=sys.stderr)
-        return 1
-    missing = missing_tools()
-    if missing:
-        if os.environ.get("CI") == "true":
-            print("orca: FAILED, missing " + ", ".join(missing), file=sys.stderr)
-            return 1
-        print("orca: SKIPPED, missing " + ", ".join(missing))
-        return play.SKIP
+    status = play.cannot_run("orca", program, missing_tools())
+    if status is not None:
+        return status
     # `orca --replace` ends every Orca of this user: never the screen reader of someone at work.
     others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
                             capture_output=True, text=True).stdout.split()
     if others:
-        message = f"another Orca of this user is running (process {', '.join(others)})"
-        if os.environ.get("CI") == "true":
-            print(f"orca: FAILED, {message}", file=sys.stderr)
-            return 1
-        print(f"orca: SKIPPED, {message}")
-        return play.SKIP
+        return play.not_run_status(
+            "orca", f"another Orca of this user is running (process {', '.join(others)})")
     if args.speech_log:
         os.environ["ORTAMBRA_SPEECH_LOG"] = os.path.abspath(args.speech_log)
     results = []
