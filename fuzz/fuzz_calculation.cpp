@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QString>
 #include <clocale>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -72,9 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (*result != *expected || (*result == 0.0 && std::signbit(*result)))
         fail("result differs", operation, a, b, QString::number(*expected, 'g', 17));
 
-    // Exact ties at the 15th digit may round either way.
+    // Exact ties at the 15th digit may round either way (10000000000000.25 shows as ...0.2 or
+    // ...0.3), and reading each text back rounds once more to the nearest double.
     const double shown = ortambra::readNumber(ortambra::generalText(*result));
-    const double tolerance = std::abs(shown) * 1e-14;
+    const double tolerance = std::abs(shown) * (1e-14 + 4 * DBL_EPSILON);
     for (const QLocale& locale :
          {QLocale::c(), QLocale(QLocale::Italian, QLocale::Italy), QLocale(QLocale::German),
           QLocale(QLocale::French, QLocale::France), QLocale(QLocale::Arabic, QLocale::Egypt)}) {
