@@ -63,9 +63,7 @@ void holdWhileConnecting(QtMsgType type, const QMessageLogContext& context, cons
                     context.function ? context.function : "",
                     context.category ? context.category : "default", text});
     if (type == QtFatalMsg) {
-        release();
-        if (passOn)
-            passOn(type, context, text);
+        release(); // passes this message on too, once
         std::abort();
     }
 }
