@@ -159,22 +159,22 @@ class Accessibility : public QObject {
         auto* difficol = rig.window.findChild<QMenu*>("difficol");
         auto* compless = rig.window.findChild<QMenu*>("compless");
         QTest::keyClick(&rig.window, Qt::Key_F10);
-        QTRY_VERIFY(difficol->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return difficol->isVisible(); }));
         QCOMPARE(difficol->activeAction()->text(), QStringLiteral("Solo Somme"));
         QTest::keyClick(difficol, Qt::Key_Down);
         QTest::keyClick(difficol, Qt::Key_Down);
         QTest::keyClick(difficol, Qt::Key_Return);
-        QTRY_VERIFY(!difficol->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !difficol->isVisible(); }));
         QCOMPARE(rig.state().Operazioni, SumsAndProducts);
 
         QTest::keyClick(&rig.window, Qt::Key_F10);
-        QTRY_VERIFY(difficol->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return difficol->isVisible(); }));
         QTest::keyClick(difficol, Qt::Key_Right);
-        QTRY_VERIFY(compless->isVisible());
-        QTRY_VERIFY(compless->activeAction());
+        QVERIFY(QTest::qWaitFor([&] { return compless->isVisible(); }));
+        QVERIFY(QTest::qWaitFor([&] { return compless->activeAction() != nullptr; }));
         QCOMPARE(compless->activeAction()->text(), QStringLiteral("fino a Due"));
         QTest::keyClick(compless, Qt::Key_Escape);
-        QTRY_VERIFY(!compless->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !compless->isVisible(); }));
         // "?" is read as "Informazioni", and a screen reader's press opens the About box.
         QMenuBar* bar = rig.window.menuBar();
         QAccessibleInterface* barFace = QAccessible::queryAccessibleInterface(bar);

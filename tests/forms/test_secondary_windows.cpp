@@ -163,7 +163,7 @@ class SecondaryWindows : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(window.istruzioniVisibili());
         QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier); // now only "&Chiudi" has it
-        QTRY_VERIFY(!window.istruzioniVisibili());
+        QVERIFY(QTest::qWaitFor([&] { return !window.istruzioniVisibili(); }));
 
         for (int i = 0; i < 2 && focusName() != "Cmd_Conferma"; ++i)
             QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
@@ -289,7 +289,8 @@ class SecondaryWindows : public QObject {
             QTest::mouseClick(close, Qt::LeftButton);
             break;
         }
-        QTRY_VERIFY(instructions.isHidden()); // an access key presses the button visibly first
+        // An access key presses the button visibly first.
+        QVERIFY(QTest::qWaitFor([&] { return instructions.isHidden(); }));
         QVERIFY(QTest::qWaitForWindowActive(&main));
         QCOMPARE(QApplication::activeWindow(), &main);
 

@@ -224,12 +224,15 @@ class Startup : public QObject {
         Zorvano& main = run.standard.main();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         QTest::keyClick(&main, Qt::Key_V, Qt::AltModifier);
-        QTRY_COMPARE(main.state().Num_Esercizio, 1);
+        QVERIFY(QTest::qWaitFor([&] { return main.state().Num_Esercizio == 1; }));
+        QCOMPARE(main.state().Num_Esercizio, 1);
         QTest::keyClick(&main, Qt::Key_Question, Qt::AltModifier);
-        QTRY_COMPARE(run.test.messages.shown.size(), 1u);
+        QVERIFY(QTest::qWaitFor([&] { return run.test.messages.shown.size() == 1u; }));
+        QCOMPARE(run.test.messages.shown.size(), 1u);
         QCOMPARE(run.test.messages.shown.back().title, "Ortambra");
         QTest::keyClick(&main, Qt::Key_E, Qt::AltModifier);
-        QTRY_COMPARE(run.test.quits, 1);
+        QVERIFY(QTest::qWaitFor([&] { return run.test.quits == 1; }));
+        QCOMPARE(run.test.quits, 1);
     }
 };
 

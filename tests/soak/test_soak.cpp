@@ -88,7 +88,7 @@ class Soak {
         : stubborn_(stubborn), seed_(seed), pace_(pace), platform_(seed),
           windows_(set, platform_.platform, shared_), pupil_(seed) {
         windows_.showMain();
-        QApplication::setActiveWindow(&main());
+        testing::activate(main());
         for (std::size_t k = 0; k < 6; ++k) {
             const int i = int(k);
             c_.numbers[k] = mainControl<QLabel>(arrayName("Lbl_Numero", i));
@@ -361,7 +361,7 @@ class Soak {
         note(QString("register \"%1\" \"%2\"").arg(nome, classe));
         windows_.showRegistration();
         Frm_Nome& form = windows_.registration();
-        QApplication::setActiveWindow(&form);
+        testing::activate(form);
         auto* name = control<QLineEdit>(&form, "Txt_Nome");
         auto* cls = control<QLineEdit>(&form, "Txt_Classe");
         auto* confirm = control<QPushButton>(&form, "Cmd_Conferma");
@@ -374,7 +374,7 @@ class Soak {
         if (QApplication::focusWidget() != confirm)
             pending_ = "Enter in the class box does not lead to the confirmation";
         QTest::keyClick(confirm, Qt::Key_Return);
-        QApplication::setActiveWindow(&main());
+        testing::activate(main());
         tally_.nome = name->text();
         tally_.classe = cls->text();
         if (!form.isHidden() || main().isHidden())

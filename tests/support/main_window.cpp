@@ -9,6 +9,12 @@
 
 namespace ortambra::testing {
 
+void activate(QWidget& window) {
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        qWarning("activate: %s did not become active", qPrintable(window.objectName()));
+}
+
 QColor backColour(const QWidget* widget) {
     if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QListWidget*>(widget))
         return widget->palette().color(QPalette::Base);
@@ -22,8 +28,7 @@ QColor foreColour(const QWidget* widget) { return widget->palette().color(QPalet
 MainWindowRig::MainWindowRig(LayoutSet set, unsigned seed)
     : platform(seed), window(set, windows, platform.platform, shared) {
     window.show();
-    QApplication::setActiveWindow(&window);
-    QApplication::processEvents();
+    activate(window);
 }
 
 QLabel* MainWindowRig::number(int k) const {

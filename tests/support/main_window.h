@@ -24,6 +24,10 @@ struct RecordingWindows final : WindowSet {
     bool started = true;
 };
 
+// Makes `window` the active window, as the window system does when the pupil clicks it, and
+// waits until Qt has taken note.
+void activate(QWidget& window);
+
 // The back colour a control shows, whichever kind it is.
 QColor backColour(const QWidget* widget);
 QColor foreColour(const QWidget* widget);
