@@ -81,6 +81,10 @@ class NamedMenuBarEntry : public QAccessibleInterface, public QAccessibleActionI
     QPointer<QAction> action_;
 };
 
+QAccessible::Role accessibleRole(WindowRole role) {
+    return role == WindowRole::Dialog ? QAccessible::Dialog : QAccessible::Window;
+}
+
 // The program's own accessible objects: windows with their roles, the notifier, named entries.
 QAccessibleInterface* ownInterface(const QString& /*classname*/, QObject* object) {
     if (auto* action = qobject_cast<QAction*>(object)) {
@@ -101,9 +105,7 @@ QAccessibleInterface* ownInterface(const QString& /*classname*/, QObject* object
     const QVariant role = widget->property(RoleProperty);
     if (!role.isValid())
         return nullptr;
-    return new QAccessibleWidget(widget, role.toInt() == static_cast<int>(WindowRole::Dialog)
-                                             ? QAccessible::Dialog
-                                             : QAccessible::Window);
+    return new QAccessibleWidget(widget, accessibleRole(role.value<WindowRole>()));
 }
 
 // Gives a control its own description back once the focus has left it, so that a later visit
@@ -178,7 +180,12 @@ void reportMenuFocus() {
 
 void exposeWindow(QWidget* window, WindowRole role) {
     installFactoryOnce();
-    window->setProperty(RoleProperty, static_cast<int>(role));
+    window->setProperty(RoleProperty, QVariant::fromValue(role));
+    // Qt 6.8 builds and keeps a window's accessible object as soon as its caption is set, before
+    // the role is known; that one goes, and the next look-up builds the window's own.
+    QAccessibleInterface* built = QAccessible::queryAccessibleInterface(window);
+    if (built != nullptr && built->role() != accessibleRole(role))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(built));
 }
 
 void openMenusWithF10(QMenuBar* bar) {
