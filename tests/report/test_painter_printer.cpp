@@ -104,10 +104,19 @@ class TestPainterPrinter : public QObject {
         QCOMPARE(all.count("Numero richiesto:"), 100);
         QCOMPARE(all.count("Tentativi errati:"), 101); // the summary's line too
         QCOMPARE(all.count("Eseguito da: Anna"), 1);
-        for (const QString& page : pages) {
-            QVERIFY(!exerciseNumbers(page).isEmpty()); // every page carries blocks, none blank
+        // No sheet is blank. A sheet may start inside a block (where it breaks depends on the
+        // fonts' line spacing): one without a heading holds only the tail of the block before.
+        static const QRegularExpression tailLine(
+            QStringLiteral("^(Numero richiesto:|Tentativi errati:|.*=)"));
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            const QStringList lines = printedLines(pages[p]);
+            QVERIFY2(!lines.isEmpty(), qPrintable(QString("page %1 is blank").arg(p + 1)));
+            if (!exerciseNumbers(pages[p]).isEmpty())
+                continue;
+            QVERIFY(p > 0);
+            for (const QString& line : lines)
+                QVERIFY2(tailLine.match(line).hasMatch(), qPrintable(line));
         }
-        QVERIFY(!pages.last().trimmed().isEmpty()); // the closing page break adds no sheet
     }
 
     // Lines as the statements ask: the summary's carriage returns start lines, and the two
