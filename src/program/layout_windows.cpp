@@ -5,6 +5,8 @@
 #include "forms/frm_nome.h"
 #include "game/zorvano.h"
 
+#include <QGuiApplication>
+
 namespace ortambra {
 
 LayoutWindows::LayoutWindows(LayoutSet set, Platform& platform, SharedValues& shared)
@@ -12,10 +14,22 @@ LayoutWindows::LayoutWindows(LayoutSet set, Platform& platform, SharedValues& sh
 
 LayoutWindows::~LayoutWindows() = default;
 
-void showInFront(QWidget* window) {
+bool windowsCanBeRaised(const QString& platformName) {
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
+
+void showInFront(QWidget* window, bool canRaise) {
+    // A window the pupil left behind another comes back in front only by being shown anew
+    // where the window system ignores raising.
+    if (!canRaise && window->isVisible() && !window->isActiveWindow())
+        window->hide();
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void showInFront(QWidget* window) {
+    showInFront(window, windowsCanBeRaised(QGuiApplication::platformName()));
 }
 
 Zorvano& LayoutWindows::main() {

@@ -5,6 +5,7 @@
 #include "forms/platform.h"
 #include "forms/window_set.h"
 
+#include <QString>
 #include <memory>
 
 namespace ortambra {
@@ -45,5 +46,11 @@ class LayoutWindows final : public WindowSet {
 
 // Brings a top-level window up and in front, as showing an already visible form does.
 void showInFront(QWidget* window);
+// The same, on a window system that can (`canRaise`) or cannot raise a window already shown.
+void showInFront(QWidget* window, bool canRaise);
+
+// Whether the Qt platform of that name can put a window already shown in front: a Wayland
+// compositor raises a window only when it maps it.
+bool windowsCanBeRaised(const QString& platformName);
 
 } // namespace ortambra

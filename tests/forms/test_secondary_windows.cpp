@@ -1,4 +1,5 @@
 // The registration and the instructions window, driven from the keyboard and the mouse.
+#include "forms/calcolatore.h"
 #include "forms/frm_istruzioni.h"
 #include "forms/frm_nome.h"
 #include "game/zorvano.h"
@@ -59,6 +60,33 @@ class SecondaryWindows : public QObject {
 
   private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+
+    // A window left behind another comes back in front: raised where the window system lets a
+    // program raise, shown anew (mapped again) on Wayland, and left alone when already in front.
+    void showInFrontBringsBackAWindowLeftBehind_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("behind");
+        QTest::addColumn<int>("mapped");
+        QTest::newRow("X, behind") << "xcb" << true << 0;
+        QTest::newRow("Wayland, behind") << "wayland" << true << 1;
+        QTest::newRow("Wayland EGL, behind") << "wayland-egl" << true << 1;
+        QTest::newRow("Wayland, in front") << "wayland" << false << 0;
+        QTest::newRow("offscreen, behind") << "offscreen" << true << 0;
+    }
+    void showInFrontBringsBackAWindowLeftBehind() {
+        QFETCH(QString, platform);
+        QFETCH(bool, behind);
+        QFETCH(int, mapped);
+        Game game(LayoutSet::Standard);
+        QWidget& calculator = game.windows.calculator();
+        QVERIFY(showActive(&calculator));
+        if (behind)
+            QVERIFY(showActive(&game.windows.main()));
+        QSignalSpy shown(calculator.windowHandle(), &QWindow::visibleChanged);
+        showInFront(&calculator, windowsCanBeRaised(platform));
+        QVERIFY(calculator.isVisible());
+        QCOMPARE(shown.count(), 2 * mapped); // hidden, then shown
+    }
 
     void registrationByKeyboard_data() {
         QTest::addColumn<LayoutSet>("set");
