@@ -113,10 +113,8 @@ def outer(args):
     status = play.cannot_run("wayland", program, missing_tools())
     if status is not None:
         return status
-    results = [play.run_on_display(f"wayland {width}x{height}", width, height,
-                                   [sys.executable, os.path.abspath(__file__), "--inner",
-                                    program, "--screen", f"{width}x{height}"],
-                                   start_weston(width, height))
+    results = [play.run_screen(program, width, height, script=__file__,
+                               prepare=start_weston(width, height))
                for width, height in args.screen or [(800, 600), (1024, 768)]]
     return 0 if all(results) else 1
 
