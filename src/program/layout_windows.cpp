@@ -5,7 +5,9 @@
 #include "forms/frm_nome.h"
 #include "game/zorvano.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 
 namespace ortambra {
 
@@ -18,11 +20,46 @@ bool windowsCanBeRaised(const QString& platformName) {
     return !platformName.startsWith(QLatin1String("wayland"));
 }
 
+namespace {
+
+constexpr const char* AwaitingFront = "ortambraAwaitingFront";
+
+// Notes when a window shown anew has come to the front, or has gone.
+class FrontWatch final : public QObject {
+  public:
+    explicit FrontWatch(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Hide)
+            watched->setProperty(AwaitingFront, false);
+        return false;
+    }
+};
+
+// Shows a window again so that the window system maps it anew, in front; the control that had
+// the focus keeps it, whatever the window does when it is shown.
+void showAnew(QWidget* window) {
+    if (!window->property(AwaitingFront).isValid())
+        new FrontWatch(window); // owned by the window
+    const QPointer<QWidget> focus = window->focusWidget();
+    window->hide();
+    window->show();
+    if (focus)
+        focus->setFocus();
+    // Until it is in front: a second request meanwhile (a click that also moves the focus asks
+    // twice) must not map it yet again.
+    window->setProperty(AwaitingFront, true);
+}
+
+} // namespace
+
 void showInFront(QWidget* window, bool canRaise) {
     // A window the pupil left behind another comes back in front only by being shown anew
     // where the window system ignores raising.
-    if (!canRaise && window->isVisible() && !window->isActiveWindow())
-        window->hide();
+    if (!canRaise && window->isVisible() && !window->isActiveWindow() &&
+        !window->property(AwaitingFront).toBool())
+        showAnew(window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -47,9 +47,13 @@ class WaylandDesktop(play.Desktop):
 def start_weston(width, height):
     """weston on the X server, with one output of the screen's size (see play.run_on_display)."""
     def prepare(env, log_file, started):
+        # No on-screen keyboard: weston's own would open over the window whose box has the focus.
+        config = os.path.join(env["XDG_RUNTIME_DIR"], "weston.ini")
+        with open(config, "w") as f:
+            f.write("[core]\nidle-time=0\n[input-method]\npath=\n")
         weston = subprocess.Popen(
             ["weston", "--backend=x11-backend.so", "--use-pixman", f"--width={width}",
-             f"--height={height}", f"--socket={SOCKET}", "--idle-time=0", "--no-config"],
+             f"--height={height}", f"--socket={SOCKET}", f"--config={config}"],
             env=env, start_new_session=True, preexec_fn=play.end_with_parent,
             stdin=subprocess.DEVNULL, stdout=log_file, stderr=log_file)
         started.append(weston)
