@@ -48,8 +48,8 @@ class Speech:
         # "01:47:41.066134 - SPEECH OUTPUT: 'Screen reader on.'{'established': False}": the
         # voice settings end the utterance, which goes on over lines of its own when the
         # caption has line breaks. Orca 48 nests the voice's family in them.
-        for found in re.finditer(r"^[\d:.]+ - SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\[?\{[^\n]*\}\]?$",
-                                 text, re.M | re.S):
+        utterance = r"^[\d:.]+ - SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\[?\{[^\n]*\}\]?$"
+        for found in re.finditer(utterance, text, re.M | re.S):
             spoken.append(found.group(1))
         return spoken
 

@@ -58,8 +58,8 @@ def start_weston(width, height):
             stdin=subprocess.DEVNULL, stdout=log_file, stderr=log_file)
         started.append(weston)
         socket = os.path.join(env["XDG_RUNTIME_DIR"], SOCKET)
-        wait_for("weston's socket", lambda: os.path.exists(socket)
-                 or check(weston.poll() is None, f"weston ended with status {weston.returncode}"))
+        wait_for("weston's socket", lambda: os.path.exists(socket) or weston.poll() is not None)
+        check(weston.poll() is None, f"weston ended with status {weston.returncode}")
         # The pointer rests over weston's window, so the X server gives it the keys.
         subprocess.run(["xdotool", "mousemove", str(width - 1), str(height - 1)], env=env,
                        check=True, timeout=play.TIMEOUT)
