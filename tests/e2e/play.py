@@ -741,10 +741,11 @@ def start_program(command, env=None):
 
 
 @contextlib.contextmanager
-def program_on_bus(path, extra_env=None, strace_log=None):
-    """Starts the program on the accessibility bus and yields its Desktop; the program is
-    stopped when the block ends, however it ends. With strace_log, the program runs under
-    strace, and the addresses it may reach are written beside the log for the checker."""
+def program_on_bus(path, extra_env=None, strace_log=None, desktop=None):
+    """Starts the program on the accessibility bus and yields its Desktop (or the given
+    subclass of it); the program is stopped when the block ends, however it ends. With
+    strace_log, the program runs under strace, and the addresses it may reach are written
+    beside the log for the checker."""
     # Imported only now: on import it asks the session for the accessibility bus, and would
     # have one started of its own if ours were not there yet.
     import pyatspi
@@ -765,7 +766,7 @@ def program_on_bus(path, extra_env=None, strace_log=None):
     program = None
     try:
         program = start_program(command, env)
-        d = Desktop(pyatspi, program, traced_child(program) if strace_log else None)
+        d = (desktop or Desktop)(pyatspi, program, traced_child(program) if strace_log else None)
         wait_for("the program on the accessibility bus", d.app)
         yield d
     finally:
@@ -808,14 +809,17 @@ def in_session(inside):
 
 def inner(args):
     width, height = args.screen[0]
-    return in_session(lambda: play_inside(args, width, height) == 0)
+    return in_session(lambda: play_inside(args.program, width, height, args.strace) == 0)
 
 
-def play_inside(args, width, height):
+def play_inside(program, width, height, strace_log=None, extra_env=None, desktop=None,
+                **play_options):
+    """One whole game on the bus of this session; the exit status."""
     try:
-        with accessibility_bus(), program_on_bus(args.program, strace_log=args.strace) as d:
+        with accessibility_bus(), \
+                program_on_bus(program, extra_env, strace_log, desktop) as d:
             try:
-                play(d, width, height, cancel_print=args.strace is not None)
+                play(d, width, height, cancel_print=strace_log is not None, **play_options)
                 check_ends(d.process, "after 'Esci'")
                 return 0
             except Failure as error:
@@ -849,9 +853,11 @@ def exit_on_sigterm(*_):
     sys.exit(1)  # runs the finally clauses, which stop what this process started
 
 
-def main():
+def command_line(doc, outer, inner):
+    """Runs a script of PROGRAM [--screen WxH ...]: outer() starts a session for each screen,
+    in which the script runs again with --inner and inner() plays."""
     signal.signal(signal.SIGTERM, exit_on_sigterm)
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser = argparse.ArgumentParser(description=doc.split("\n\n")[0])
     parser.add_argument("program")
     parser.add_argument("--screen", action="append", type=screen_size,
                         help="WIDTHxHEIGHT; repeat for more screens")
@@ -859,6 +865,10 @@ def main():
     parser.add_argument("--strace", help=argparse.SUPPRESS)
     args = parser.parse_args()
     return inner(args) if args.inner else outer(args)
+
+
+def main():
+    return command_line(__doc__, outer, inner)
 
 
 if __name__ == "__main__":

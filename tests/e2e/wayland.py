@@ -18,18 +18,16 @@ to the window on top, and every key the pupil types must reach the window the ga
 Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing; under CI=true that fails).
 """
 
-import argparse
 import glob
 import os
 import shutil
-import signal
 import subprocess
 import sys
 
 sys.dont_write_bytecode = True  # importing play.py leaves nothing in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import play  # noqa: E402
-from play import Failure, check, wait_for  # noqa: E402
+from play import check, wait_for  # noqa: E402
 
 SOCKET = "ortambra-wayland"
 
@@ -80,11 +78,6 @@ def calculate(d, calculator):
 
 def inner(args):
     width, height = args.screen[0]
-    label = f"wayland {width}x{height}"
-    parent = os.getppid()
-    play.end_with_parent()
-    if os.getppid() != parent:
-        return 1
     # A Wayland client only: with no X display the program cannot fall back to X. The rest of
     # the session stays on X: the accessibility library types the keys through the X server,
     # and crashes in a Wayland session.
@@ -94,19 +87,9 @@ def inner(args):
     # check and so cannot be named in a suppression. The X tests check the program's own.
     if "ASAN_OPTIONS" in os.environ:
         extra["ASAN_OPTIONS"] = os.environ["ASAN_OPTIONS"] + ":detect_leaks=0"
-    try:
-        with play.accessibility_bus(), play.program_on_bus(args.program, extra) as program:
-            d = WaylandDesktop(program.at, program.process)
-            try:
-                play.play(d, width, height, calculate=calculate)
-                play.check_ends(d.process, "after 'Esci'")
-                return 0
-            except Failure as error:
-                play.report_failure(label, error, d)  # before the program is stopped
-                return 1
-    except Failure as error:
-        play.report_failure(label, error, None)
-        return 1
+    return play.in_session(lambda: play.play_inside(
+        args.program, width, height, extra_env=extra, desktop=WaylandDesktop,
+        calculate=calculate) == 0)
 
 
 def missing_tools():
@@ -129,14 +112,7 @@ def outer(args):
 
 
 def main():
-    signal.signal(signal.SIGTERM, play.exit_on_sigterm)
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("program")
-    parser.add_argument("--screen", action="append", type=play.screen_size,
-                        help="WIDTHxHEIGHT; repeat for more screens")
-    parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
-    args = parser.parse_args()
-    return inner(args) if args.inner else outer(args)
+    return play.command_line(__doc__, outer, inner)
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 #include "game/zorvano.h"
 #include "program/layout_windows.h"
 #include "support/fakes.h"
+#include "support/main_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,8 +25,7 @@ struct Game {
 
 bool showActive(QWidget* window) {
     window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
+    return testing::activate(*window);
 }
 
 QString focusName() {

@@ -9,10 +9,12 @@
 
 namespace ortambra::testing {
 
-void activate(QWidget& window) {
+bool activate(QWidget& window) {
     window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window))
-        qWarning("activate: %s did not become active", qPrintable(window.objectName()));
+    if (QTest::qWaitForWindowActive(&window))
+        return true;
+    qWarning("activate: %s did not become active", qPrintable(window.objectName()));
+    return false;
 }
 
 QColor backColour(const QWidget* widget) {

@@ -25,8 +25,8 @@ struct RecordingWindows final : WindowSet {
 };
 
 // Makes `window` the active window, as the window system does when the pupil clicks it, and
-// waits until Qt has taken note.
-void activate(QWidget& window);
+// waits until Qt has taken note; false when it did not become active.
+bool activate(QWidget& window);
 
 // The back colour a control shows, whichever kind it is.
 QColor backColour(const QWidget* widget);
