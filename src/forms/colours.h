@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 namespace ortambra::colours {
 
@@ -15,5 +16,10 @@ inline const QColor darkBlue{0, 0, 192};
 inline const QColor magenta{255, 0, 255};
 inline const QColor teal{0, 128, 128};
 inline const QColor purple{128, 0, 128};
+
+// The light palette the colours above were chosen for. The game's windows keep it whatever
+// the desktop's theme, so that no text loses its ground; the system's own dialogs follow the
+// desktop.
+QPalette designPalette();
 
 } // namespace ortambra::colours

@@ -2,6 +2,7 @@
 
 #include "caption.h"
 #include "caption_button.h"
+#include "colours.h"
 #include "window_placement.h"
 
 #include <QAbstractItemView>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -125,8 +127,10 @@ void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, Layou
             setForeColour(widget, *drawn.fore);
         if (drawn.back)
             setBackColour(widget, *drawn.back);
-        if (!drawn.toolTip.isEmpty())
+        if (!drawn.toolTip.isEmpty()) {
             widget->setToolTip(drawn.toolTip);
+            QToolTip::setPalette(colours::designPalette()); // shared by every tooltip
+        }
         widget->setVisible(drawn.visible);
         if (!drawn.accessible.isEmpty()) {
             if (drawn.kind == Kind::Label || drawn.kind == Kind::Button)
@@ -157,6 +161,7 @@ void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, Layou
 void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& drawn) {
     window->setObjectName(drawn.name);
     window->setWindowTitle(drawn.caption);
+    window->setPalette(colours::designPalette());
     client->setFont(makeFont({}));
     client->setFixedSize(drawn.clientPixels());
     if (drawn.background)
