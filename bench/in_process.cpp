@@ -5,6 +5,7 @@
 #include "forms/enter_key.h"
 #include "forms/layout.h"
 #include "forms/platform.h"
+#include "forms/screen_size.h"
 #include "game/zorvano.h"
 #include "program/layout_windows.h"
 #include "report/painter_printer.h"
@@ -101,12 +102,14 @@ struct Game {
     MersenneSource random;
     OkBoxes messages;
     PdfPrinting printing;
+    QtScreenSize screen;
     Platform platform{random,
                       messages,
                       [] { return QDate(2026, 12, 7); },
                       QLocale(QLocale::Italian, QLocale::Italy),
                       [] {},
-                      printing};
+                      printing,
+                      screen};
     SharedValues shared;
     LayoutWindows windows{LayoutSet::Standard, platform, shared};
     std::array<QLineEdit*, 6> boxes{};

@@ -3,11 +3,13 @@
 #include "caption.h"
 #include "caption_button.h"
 #include "colours.h"
+#include "window_fit.h"
 #include "window_placement.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -66,7 +68,7 @@ void setForeColour(QWidget* widget, const QColor& colour) {
 
 void setFontSize(QWidget* widget, double points) {
     QFont font = widget->font();
-    font.setPointSizeF(points);
+    font.setPointSizeF(points * drawScale(widget));
     widget->setFont(font);
 }
 
@@ -164,6 +166,10 @@ void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& drawn) 
     window->setPalette(colours::designPalette());
     client->setFont(makeFont({}));
     client->setFixedSize(drawn.clientPixels());
+    // A window around its client area (the main window, with its menu bar) is as fixed as the
+    // client: no window manager offers to resize it, and each frames it as the others.
+    if (window != client && window->layout())
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (drawn.background)
         setBackColour(client, *drawn.background);
     keepOnScreen(window,

@@ -91,6 +91,7 @@ template <typename T> T* control(const QWidget* root, const QString& name) {
 // Back and fore colours as a form designer sets them, for whichever kind of control.
 void setBackColour(QWidget* widget, const QColor& colour);
 void setForeColour(QWidget* widget, const QColor& colour);
+// A layout's point size, drawn smaller with the window when it was (see window_fit).
 void setFontSize(QWidget* widget, double points);
 
 } // namespace ortambra

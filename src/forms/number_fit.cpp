@@ -1,5 +1,7 @@
 #include "number_fit.h"
 
+#include "window_fit.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -82,13 +84,14 @@ FittedText fittedText(const QLabel* label, const NumberFit& fit) {
     const QRectF room = textRoom(label);
     QFont font = label->font();
     const double layoutPoints = font.pointSizeF();
+    const double minimum = fit.minimumPoints * drawScale(label); // smaller with its window
     if (text.isEmpty() || fits(font, {text}, room))
         return {font, {text}};
     // The largest size, in quarter points, at which the text fits on the fewest lines.
     const int lineLimit = std::max(1, std::min<int>(fit.maxLines, static_cast<int>(text.size())));
     for (int count = 1; count <= lineLimit; ++count) {
         const QStringList lines = split(text, count);
-        for (double points = std::floor(layoutPoints * 4.0) / 4.0; points >= fit.minimumPoints;
+        for (double points = std::floor(layoutPoints * 4.0) / 4.0; points >= minimum;
              points -= 0.25) {
             font.setPointSizeF(points);
             if (fits(font, lines, room))
@@ -96,7 +99,7 @@ FittedText fittedText(const QLabel* label, const NumberFit& fit) {
         }
     }
     // Nothing fits: the smallest readable size on the most lines, cut at the far edge.
-    font.setPointSizeF(fit.minimumPoints);
+    font.setPointSizeF(minimum);
     return {font, split(text, lineLimit)};
 }
 

@@ -11,6 +11,7 @@ namespace ortambra {
 
 class Printing;
 class RandomSource;
+class ScreenSize;
 
 // Modal message boxes, behind an interface so that no test ever waits on one.
 class MessageBoxes {
@@ -30,7 +31,7 @@ class QtMessageBoxes final : public MessageBoxes {
 };
 
 // What the windows need from the machine: injected, so tests pin the draws, the date, the
-// language and the end of the program.
+// language, the end of the program and the screen.
 struct Platform {
     RandomSource& random;
     MessageBoxes& messages;
@@ -38,6 +39,7 @@ struct Platform {
     QLocale locale;
     std::function<void()> quit;
     Printing& printing; // the print dialog and the printer it chooses
+    const ScreenSize& screen; // the room the windows are fitted into
 };
 
 } // namespace ortambra

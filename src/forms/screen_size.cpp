@@ -10,6 +10,16 @@ QSize QtScreenSize::primary() const {
     return screen ? screen->size() : QSize(0, 0);
 }
 
+QRect QtScreenSize::available() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+double QtScreenSize::pixelRatio() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
 bool isCompactScreen(int width, int height) {
     return width < 1024 && height < 768;
 }

@@ -1,21 +1,28 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 namespace ortambra {
 
-// The size of the primary screen, behind an interface so that tests choose any screen.
+// The primary screen, behind an interface so that tests choose any screen. Sizes are in
+// logical pixels: on a dense screen Qt scales the windows too, so the choice of layout set
+// follows the size the windows will actually have room for.
 class ScreenSize {
   public:
     virtual ~ScreenSize() = default;
     virtual QSize primary() const = 0;
+    // What the windows may cover: the screen without its panels and docks.
+    virtual QRect available() const = 0;
+    // Device pixels per logical pixel (the desktop's scale factor).
+    virtual double pixelRatio() const = 0;
 };
 
-// Logical pixels: on a dense screen Qt scales the windows too, so the choice of layout set
-// follows the size the windows will actually have room for.
 class QtScreenSize final : public ScreenSize {
   public:
     QSize primary() const override;
+    QRect available() const override;
+    double pixelRatio() const override;
 };
 
 // The compact set is for screens smaller than 1024 x 768 in both directions.

@@ -4,6 +4,7 @@
 #include "background_layout.h"
 #include "platform.h"
 #include "screen_size.h"
+#include "window_fit.h"
 #include "window_set.h"
 
 #include <QCloseEvent>
@@ -15,6 +16,7 @@ Sfondo::Sfondo(const ScreenSize& screen, MessageBoxes& messages, WindowSet& stan
                WindowSet& compact)
     : screen_(screen), messages_(messages), standard_(standard), compact_(compact) {
     applyWindowSpec(this, this, backgroundWindowSpec());
+    fitToScreen(this, screen);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Sfondo::focusChanged);
     exposeWindow(this, WindowRole::Window);
 }

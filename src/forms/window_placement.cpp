@@ -57,8 +57,7 @@ class Placer final : public QObject {
             // Now on screen: the frame is the real one.
             checking_ = false;
             const QMargins frame = handle_->frameMargins();
-            if (!frame.isNull())
-                lastFrame = frame;
+            noteFrame(frame);
             place(frame);
         }
         return QObject::eventFilter(watched, event);
@@ -67,7 +66,7 @@ class Placer final : public QObject {
   private:
     QMargins knownFrame() const {
         const QMargins own = handle_ ? handle_->frameMargins() : QMargins();
-        return own.isNull() ? lastFrame : own;
+        return own.isNull() ? expectedFrame() : own;
     }
 
     void place(QMargins frame) {
@@ -97,6 +96,13 @@ void keepOnScreen(QWidget* window, std::optional<QPoint> design) {
     new Placer(window, design); // owned by the window
     if (design)
         window->setProperty(designProperty, *design);
+}
+
+QMargins expectedFrame() { return lastFrame; }
+
+void noteFrame(QMargins frame) {
+    if (!frame.isNull())
+        lastFrame = frame;
 }
 
 std::optional<QPoint> designPosition(const QWidget* window) {

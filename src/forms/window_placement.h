@@ -23,6 +23,11 @@ QPoint fittedClientPosition(QPoint wanted, QSize client, QMargins frame, const Q
 // sticks out; until then the frame of the last framed window stands in.
 void keepOnScreen(QWidget* window, std::optional<QPoint> design = std::nullopt);
 
+// The frame the window manager drew around the last window it framed: what a window not yet
+// on screen expects. `noteFrame` records one.
+QMargins expectedFrame();
+void noteFrame(QMargins frame);
+
 // The design position `window` was given, if any.
 std::optional<QPoint> designPosition(const QWidget* window);
 

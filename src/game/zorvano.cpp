@@ -8,6 +8,7 @@
 #include "forms/enter_key.h"
 #include "forms/main_layout.h"
 #include "forms/number_fit.h"
+#include "forms/window_fit.h"
 #include "forms/window_set.h"
 #include "game/version.h"
 #include "report/printed_report.h"
@@ -175,7 +176,8 @@ void Zorvano::Cmd_Via_Click() {
     }
     styleFeedback(Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
     // The results view may have grown the label.
-    Lbl_Risultati->setGeometry(mainControlGeometry(set_, QStringLiteral("Lbl_Risultati")));
+    Lbl_Risultati->setGeometry(
+        drawnRect(this, mainControlGeometry(set_, QStringLiteral("Lbl_Risultati"))));
     Cmd_Via->setEnabled(false);
     Lbl_Per_Iniziare->hide();
     Cmd_Risultati->setEnabled(false);
@@ -219,7 +221,7 @@ void Zorvano::enableNextExercise() {
     // label about its centre so that it reads in two lines. No exercise follows to restore it.
     QRect place = Lbl_Per_Iniziare->geometry();
     const int centre = place.center().x();
-    place.setWidth(toPixels(2100));
+    place.setWidth(drawnLength(this, toPixels(2100)));
     place.moveLeft(centre - place.width() / 2);
     Lbl_Per_Iniziare->setGeometry(place);
     Lbl_Per_Iniziare->setText(QStringLiteral("Esercizi finiti: guarda i risultati"));

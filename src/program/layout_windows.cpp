@@ -3,6 +3,7 @@
 #include "forms/calcolatore.h"
 #include "forms/frm_istruzioni.h"
 #include "forms/frm_nome.h"
+#include "forms/window_fit.h"
 #include "game/zorvano.h"
 
 #include <QEvent>
@@ -70,22 +71,28 @@ void showInFront(QWidget* window) {
 }
 
 Zorvano& LayoutWindows::main() {
-    if (!main_)
+    if (!main_) {
         main_ = std::make_unique<Zorvano>(set_, *this, platform_, shared_);
+        fitToScreen(main_.get(), platform_.screen);
+    }
     return *main_;
 }
 
 void LayoutWindows::showMain() { showInFront(&main()); }
 
 Frm_Nome& LayoutWindows::registration() {
-    if (!registration_)
+    if (!registration_) {
         registration_ = std::make_unique<Frm_Nome>(set_, *this, shared_);
+        fitToScreen(registration_.get(), platform_.screen);
+    }
     return *registration_;
 }
 
 Frm_Istruzioni& LayoutWindows::instructions() {
-    if (!instructions_)
+    if (!instructions_) {
         instructions_ = std::make_unique<Frm_Istruzioni>(set_, *this);
+        fitToScreen(instructions_.get(), platform_.screen);
+    }
     return *instructions_;
 }
 
@@ -94,8 +101,10 @@ void LayoutWindows::showRegistration() { showInFront(&registration()); }
 void LayoutWindows::showInstructions() { showInFront(&instructions()); }
 
 Calcolatore& LayoutWindows::calculator() {
-    if (!calculator_)
+    if (!calculator_) {
         calculator_ = std::make_unique<Calcolatore>(set_, platform_, shared_);
+        fitToScreen(calculator_.get(), platform_.screen);
+    }
     return *calculator_;
 }
 

@@ -86,17 +86,18 @@ int runProgram(int& argc, char** argv, const std::function<void(QApplication&)>&
     MersenneSource random;
     QtMessageBoxes messages;
     QtPrinting printing;
+    QtScreenSize screen;
     Platform platform{random,
                       messages,
                       [] { return QDate::currentDate(); },
                       QLocale::system(),
                       [] { QCoreApplication::quit(); },
-                      printing};
+                      printing,
+                      screen};
     SharedValues shared;
     // Only the set the screen calls for ever creates a window.
     LayoutWindows standard(LayoutSet::Standard, platform, shared);
     LayoutWindows compact(LayoutSet::Compact, platform, shared);
-    QtScreenSize screen;
     Sfondo sfondo(screen, messages, standard, compact);
     sfondo.Form_Load();
     return QApplication::exec();

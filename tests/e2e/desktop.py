@@ -3,18 +3,22 @@
 
     desktop.py PROGRAM
 
-For each desktop (800x600 and 1024x768, and 1366x768 at QT_SCALE_FACTOR=1.5) it starts a
-private X server (Xvfb), the openbox window manager, a dock that reserves a 30-pixel strip at
-the bottom of the screen, a D-Bus session with the AT-SPI bus, and the program. It opens every
-window of the layout set (message, registration, main, instructions, calculator, About) and
-checks that each client area has its design size and sits at its design position or the nearest
-one where the whole window, frame included, is inside the work area. Alt+F4 on the
-registration window must end the program before the game, and only hide the window after it.
+For each desktop (800x480, 800x600, 1024x600 and 1024x768, and 1366x768 at QT_SCALE_FACTOR=1.5)
+it starts a private X server (Xvfb), the openbox window manager, a dock that reserves a 30-pixel
+strip at the bottom of the screen, a D-Bus session with the AT-SPI bus, and the program. It opens
+every window of the layout set (message, registration, main, instructions, calculator, About) and
+checks that each one, frame included, is wholly inside the work area; that each client area has
+its design size, or where that does not fit the design's proportions at just the size that fits;
+and that it sits at its design position or the nearest one inside the work area. An exercise is
+played by mouse clicks on the controls as drawn, the calculator's result clicked into the answer
+box. Alt+F4 on the registration window must end the program before the game, and only hide the
+window after it.
 
 Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing; under CI=true that fails).
 """
 
 import argparse
+import functools
 import os
 import re
 import shutil
@@ -29,7 +33,8 @@ import play  # noqa: E402
 from play import Failure, check, wait_for, TIMEOUT  # noqa: E402
 
 PANEL = 30
-DESKTOPS = [(800, 600, None), (1024, 768, None), (1366, 768, "1.5")]
+DESKTOPS = [(800, 480, None), (800, 600, None), (1024, 600, None), (1024, 768, None),
+            (1366, 768, "1.5")]
 # Design client size and position in logical pixels, by layout set (as in play.WINDOWS).
 WINDOWS = play.WINDOWS
 
@@ -116,22 +121,45 @@ class Screen:
         area = self.workarea
         left, right, top, bottom = frame
         outer = (x - left, y - top, w + left + right, h + top + bottom)
-        fits = outer[2] <= area[2] and outer[3] <= area[3]
         inside = (outer[0] >= area[0] and outer[1] >= area[1] and
-                  (not fits or (outer[0] + outer[2] <= area[0] + area[2] and
-                                outer[1] + outer[3] <= area[1] + area[3])))
+                  outer[0] + outer[2] <= area[0] + area[2] and
+                  outer[1] + outer[3] <= area[1] + area[3])
         check(inside, f"{caption!r}: frame {outer} is not inside the work area {area}")
         if design:
             (dw, dh), (dx, dy) = WINDOWS[self.layout][caption]
+            drawn = (self.px(dw), self.px(dh))
             client = (w, h - menu_height)
-            check(all(abs(a - self.px(b)) <= self.slack for a, b in zip(client, (dw, dh))),
-                  f"{caption!r}: client area {client}, expected {self.px(dw)}x{self.px(dh)}")
+            as_drawn = (drawn[0] + left + right <= area[2] and
+                        drawn[1] + menu_height + top + bottom <= area[3])
+            if as_drawn:
+                check(all(abs(a - b) <= self.slack for a, b in zip(client, drawn)),
+                      f"{caption!r}: client area {client}, expected {drawn[0]}x{drawn[1]}")
+            else:
+                # Smaller by one factor, just enough: one side of the frame meets the work area.
+                factors = [a / b for a, b in zip(client, drawn)]
+                check(abs(factors[0] - factors[1]) < 0.01,
+                      f"{caption!r}: client area {client} is not {drawn[0]}x{drawn[1]} scaled")
+                tight = max(outer[2] / area[2], outer[3] / area[3])
+                check(tight > 0.985, f"{caption!r}: frame {outer} smaller than the work area "
+                      f"{area} calls for (client {client}, design {drawn})")
             expected = fitted((self.px(dx), self.px(dy)), (w, h), frame, area)
             check(abs(x - expected[0]) <= self.slack + 1 and abs(y - expected[1]) <= self.slack + 1,
                   f"{caption!r}: client area at {x},{y}, expected {expected} "
                   f"(design {self.px(dx)},{self.px(dy)}, frame {frame}, work area {area})")
         play.log(f"  {caption!r}: client {w}x{h} at {x},{y}, frame {frame}")
         return window_id
+
+
+class MouseDesktop(play.Desktop):
+    """Presses buttons and menu entries with a mouse click where they are drawn."""
+
+    def __init__(self, pyatspi, process, pid=None, screen=None):
+        super().__init__(pyatspi, process, pid)
+        self.screen = screen
+
+    def press(self, acc):
+        check(acc.getState().contains(self.at.STATE_ENABLED), f"{acc.name!r} is disabled")
+        click(self.screen, self.extents(acc))
 
 
 def press_keys(*keys):
@@ -226,6 +254,8 @@ def visit_every_window(d, screen):
     d.press(d.control(calculator, "push button", "Esci"))
     d.wait_closed("Calcolatrice")
 
+    play_by_mouse(d, screen, main)
+
     # The About box is modal: pressing its entry through AT-SPI would wait for it to close.
     click(screen, d.extents(play.menu_entry(d, main, "Informazioni")))  # the "?" entry
     about = d.wait_window("Ortambra")
@@ -249,6 +279,33 @@ def visit_every_window(d, screen):
     check(d.window("Zorvano") is not None, "the main window is gone")
     d.press(d.control(d.window("Zorvano"), "push button", "Esci"))
     play.check_ends(d.process, "after 'Esci'")
+
+
+def play_by_mouse(d, screen, main):
+    """An exercise played by mouse clicks (see MouseDesktop); then, in the next one, the
+    calculator's product clicked into the answer box."""
+    play.play_exercise(d, main)
+    d.press(d.control(main, "push button", "Via"))
+    box = wait_for("the answer box",
+                   lambda: d.controls(main, "text", "Scrivi il numero mancante"))[0]
+    d.press(d.control(main, "push button", "Calcolatore"))
+    calculator = d.wait_window("Calcolatrice")
+    screen.check_placed("Calcolatrice")
+    for name, number in (("Primo numero", "6"), ("Secondo numero", "7")):
+        field = d.control(calculator, "text", name)
+        d.click(field)
+        d.type_into(field, number)
+    d.press(d.control(calculator, "push button", "="))
+    d.wait_control(calculator, "label", "42")
+    click(screen, d.extents(box))
+    wait_for("the result 42 in the answer box", lambda: d.text(box) == "42")
+    # The main window may now cover the calculator: "Calcolatore" brings it back in front.
+    d.press(d.control(main, "push button", "Calcolatore"))
+    wait_for("the calculator in front", lambda: d.window("Calcolatrice").getState().contains(
+        d.at.STATE_ACTIVE))
+    d.press(d.control(calculator, "push button", "Esci"))
+    d.wait_closed("Calcolatrice")
+    play.log("  an exercise played by mouse; 42 clicked from the calculator into the answer box")
 
 
 def start_desktop(width, height):
@@ -317,7 +374,9 @@ def inner(args):
     try:
         with play.accessibility_bus():
             for part in (leave_before_the_game, visit_every_window):
-                with play.program_on_bus(args.program, extra) as d:
+                with play.program_on_bus(args.program, extra,
+                                         desktop=functools.partial(MouseDesktop, screen=screen)
+                                         ) as d:
                     try:
                         screen.workarea = x_property(None, "_NET_WORKAREA")[:4]
                         play.log(f"{label}: {part.__name__}, work area {screen.workarea}")

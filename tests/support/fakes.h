@@ -28,8 +28,24 @@ class FakeMessageBoxes final : public MessageBoxes {
     Answer answer = Answer::Ok;
 };
 
-// A platform for tests: injected draws, recorded boxes, a fixed date and language, and a quit
-// that only counts.
+// A screen of any size, all of it free for the windows unless a panel takes some.
+class FakeScreen final : public ScreenSize {
+  public:
+    explicit FakeScreen(QSize size, QRect available = {}, double ratio = 1.0)
+        : size_(size), available_(available.isNull() ? QRect({}, size) : available),
+          ratio_(ratio) {}
+    QSize primary() const override { return size_; }
+    QRect available() const override { return available_; }
+    double pixelRatio() const override { return ratio_; }
+
+  private:
+    QSize size_;
+    QRect available_;
+    double ratio_;
+};
+
+// A platform for tests: injected draws, recorded boxes, a fixed date and language, a quit
+// that only counts, and a screen where every window has its design size.
 struct TestPlatform {
     explicit TestPlatform(std::mt19937::result_type seed = 1,
                           QLocale locale = QLocale(QLocale::Italian, QLocale::Italy));
@@ -37,17 +53,8 @@ struct TestPlatform {
     FakeMessageBoxes messages;
     int quits = 0;
     FakePrinting printing;
+    FakeScreen screen{{1920, 1200}};
     Platform platform;
-};
-
-// A screen of any size.
-class FakeScreen final : public ScreenSize {
-  public:
-    explicit FakeScreen(QSize size) : size_(size) {}
-    QSize primary() const override { return size_; }
-
-  private:
-    QSize size_;
 };
 
 } // namespace ortambra::testing

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace ortambra {
+
+class ScreenSize;
+
+// A window too large for its screen is drawn smaller, by one factor for its size, its controls'
+// places and their fonts. The smallest text of the layouts is 8 points; it is never drawn with
+// fewer device pixels than 6 points have at scale 1, so the factor never goes below 0.75
+// divided by the screen's scale. A window that still does not fit keeps its top-left corner on
+// screen (see window_placement).
+constexpr double SmallestDeviceFactor = 0.75;
+
+// The factor at which `window` (its unframed size: `client` plus what does not shrink, the menu
+// bar) fits inside `available` with `frame` around it: 1 when it fits as drawn, otherwise just
+// enough, never below the readable limit for `pixelRatio`.
+double fitFactor(QSize window, QSize client, QMargins frame, QSize available, double pixelRatio);
+
+// Draws a built window smaller by `factor` (below 1): its client area, the places of the
+// controls on it and every font the layouts set. The menu bar keeps the desktop's size.
+void drawSmaller(QWidget* window, double factor);
+
+// Fits a window just built into the screen's free area (see fitFactor), assuming the frame the
+// window manager drew around the last window it framed.
+void fitToScreen(QWidget* window, const ScreenSize& screen);
+
+// The factor `widget`'s window is drawn at: 1 unless it was drawn smaller.
+double drawScale(const QWidget* widget);
+// A layout rectangle (design pixels) on `widget`'s window as drawn.
+QRect drawnRect(const QWidget* widget, QRect design);
+int drawnLength(const QWidget* widget, int design);
+
+} // namespace ortambra
