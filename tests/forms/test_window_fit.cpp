@@ -1,13 +1,26 @@
 // Windows and numbers as a pupil meets them on a real desktop: every window wholly on screen
-// beside the panels, every number of the series whole in its box.
+// beside the panels, drawn smaller where it would not fit, and every number of the series whole
+// in its box.
+#include "forms/calcolatore.h"
+#include "forms/frm_istruzioni.h"
+#include "forms/frm_nome.h"
+#include "forms/main_layout.h"
 #include "forms/number_fit.h"
+#include "forms/window_fit.h"
 #include "forms/window_placement.h"
+#include "program/layout_windows.h"
+#include "support/fakes.h"
 #include "support/main_window.h"
 
 #include <QAction>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QMenu>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPointingDevice>
 #include <QtTest>
+#include <memory>
 
 using namespace ortambra;
 using namespace ortambra::testing;
@@ -35,6 +48,41 @@ int inkHeight(QLabel* label) {
     return bottom < top ? 0 : bottom - top + 1;
 }
 
+// A desktop as the pupil's school has it: its screen in device pixels, its scale, and a panel of
+// 30 device pixels at the bottom; openbox's frame around a window of fixed size, in logical
+// pixels.
+struct Desk {
+    QSize device;
+    double scale = 1.0;
+    QSize logical() const { return (QSizeF(device) / scale).toSize(); }
+    QSize available() const { return {logical().width(), qRound((device.height() - 30) / scale)}; }
+    QMargins frame() const { return {1, qRound(20 / scale), 1, 1}; }
+};
+
+struct Game {
+    explicit Game(LayoutSet set) : windows(set, test.platform, shared) {}
+    Game(const Desk& desk)
+        : windows(isCompactScreen(desk.logical().width(), desk.logical().height())
+                      ? LayoutSet::Compact
+                      : LayoutSet::Standard,
+                  test.platform, shared) {
+        test.screen = FakeScreen(desk.logical(), QRect({}, desk.available()), desk.scale);
+        noteFrame(desk.frame()); // as if the window manager had framed the message box
+    }
+    std::vector<QWidget*> all() {
+        return {&windows.registration(), &windows.instructions(), &windows.main(),
+                &windows.calculator()};
+    }
+    TestPlatform test;
+    SharedValues shared;
+    LayoutWindows windows;
+};
+
+const QWidget* clientOf(const QWidget* window) {
+    const auto* main = qobject_cast<const QMainWindow*>(window);
+    return main ? main->centralWidget() : window;
+}
+
 double textWidth(const FittedText& drawn) {
     const QFontMetricsF metrics(drawn.font);
     double widest = 0.0;
@@ -49,7 +97,10 @@ class WindowFit : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        touchScreen.reset(QTest::createTouchDevice());
+    }
 
     void placement_data() {
         QTest::addColumn<QPoint>("design");
@@ -86,6 +137,199 @@ class WindowFit : public QObject {
         QTest::newRow("screen not at the origin")
             << QPoint(531, 619) << QSize(361, 133) << openbox << QRect(1024, 0, 800, 570)
             << QPoint(1025, 433);
+    }
+
+    // The factor a window is drawn at: 1 where it fits, otherwise just enough to fit, never so
+    // small that its 8-point texts fall below 6 points in device pixels.
+    void fitFactors_data() {
+        QTest::addColumn<Desk>("desk");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<int>("bar"); // the menu bar's height, which does not shrink
+        QTest::addColumn<double>("factor");
+        const QSize compactMain(742, 497), standardMain(880, 547);
+        const QSize compactRegistration(738, 516), standardRegistration(792, 566);
+        QTest::newRow("800x480, registration") << Desk{{800, 480}} << compactRegistration << 0 << 0.831;
+        QTest::newRow("800x480, main") << Desk{{800, 480}} << compactMain << 19 << 0.824;
+        QTest::newRow("1024x600, registration")
+            << Desk{{1024, 600}} << standardRegistration << 0 << 0.969;
+        QTest::newRow("1024x600, main") << Desk{{1024, 600}} << standardMain << 19 << 0.968;
+        QTest::newRow("1280x800 at 1.5, main") << Desk{{1280, 800}, 1.5} << compactMain << 19 << 0.965;
+        QTest::newRow("1366x768 at 1.25, main: fits")
+            << Desk{{1366, 768}, 1.25} << standardMain << 19 << 1.0;
+        QTest::newRow("1366x768 at 1.25, registration: fits")
+            << Desk{{1366, 768}, 1.25} << standardRegistration << 0 << 1.0;
+        QTest::newRow("1366x768 at 1.5, registration")
+            << Desk{{1366, 768}, 1.5} << compactRegistration << 0 << 0.926;
+        QTest::newRow("1366x768 at 1.5, main") << Desk{{1366, 768}, 1.5} << compactMain << 19 << 0.923;
+        QTest::newRow("1920x1080 at 2, main") << Desk{{1920, 1080}, 2.0} << compactMain << 19 << 0.995;
+        QTest::newRow("1024x768, main: fits") << Desk{{1024, 768}} << standardMain << 19 << 1.0;
+        QTest::newRow("800x480 at 2, main") << Desk{{800, 480}, 2.0} << compactMain << 19 << 0.392;
+        QTest::newRow("calculator on 800x480 at 2")
+            << Desk{{800, 480}, 2.0} << QSize(361, 133) << 0 << 1.0;
+        // Smaller than any school screen: the readable limit, and the window runs off screen.
+        QTest::newRow("640x360 at 2: limit") << Desk{{640, 360}, 2.0} << compactMain << 19 << 0.375;
+        QTest::newRow("640x400: limit") << Desk{{640, 400}} << compactMain << 19 << 0.75;
+    }
+
+    void fitFactors() {
+        QFETCH(Desk, desk);
+        QFETCH(QSize, client);
+        QFETCH(int, bar);
+        QFETCH(double, factor);
+        const QSize window = client + QSize(0, bar);
+        const auto outer = [&](double f) {
+            return QSize(qRound(client.width() * f), qRound(client.height() * f)) +
+                   (window - client) + QSize(2, desk.frame().top() + 1);
+        };
+        const double found =
+            fitFactor(window, client, desk.frame(), desk.available(), desk.scale);
+        QCOMPARE(found, factor);
+        const QSize room = desk.available();
+        const QSize drawn = outer(found);
+        const double limit = SmallestDeviceFactor / desk.scale;
+        if (found > limit) {
+            QVERIFY(drawn.width() <= room.width() && drawn.height() <= room.height());
+            // Just enough: a little larger would not fit.
+            if (found < 1.0) {
+                const QSize larger = outer(found + 0.003);
+                QVERIFY(larger.width() > room.width() || larger.height() > room.height());
+            }
+        }
+    }
+
+    // Every window of the set the screen calls for, drawn smaller where it must be: the whole
+    // window and its frame inside the free area, every control and font smaller by the same
+    // factor as the window, compared with the same window where there is room.
+    void windowsDrawnToFit_data() {
+        QTest::addColumn<Desk>("desk");
+        QTest::addColumn<bool>("smaller");
+        QTest::newRow("800x480") << Desk{{800, 480}} << true;
+        QTest::newRow("1024x600") << Desk{{1024, 600}} << true;
+        QTest::newRow("1280x800 at 1.5") << Desk{{1280, 800}, 1.5} << true;
+        QTest::newRow("1366x768 at 1.25") << Desk{{1366, 768}, 1.25} << false;
+        QTest::newRow("1366x768 at 1.5") << Desk{{1366, 768}, 1.5} << true;
+        QTest::newRow("1920x1080 at 2") << Desk{{1920, 1080}, 2.0} << true;
+        QTest::newRow("1024x768") << Desk{{1024, 768}} << false;
+        QTest::newRow("800x600") << Desk{{800, 600}} << false;
+    }
+
+    void windowsDrawnToFit() {
+        QFETCH(Desk, desk);
+        QFETCH(bool, smaller);
+        Game small(desk);
+        Game roomy(small.windows.layoutSet());
+        const std::vector<QWidget*> drawn = small.all(), designed = roomy.all();
+        const QSize room = desk.available();
+        bool anySmaller = false;
+        for (std::size_t w = 0; w < drawn.size(); ++w) {
+            const double f = drawScale(drawn[w]);
+            anySmaller = anySmaller || f < 1.0;
+            const QString name = drawn[w]->objectName();
+            // Not shown yet: the main window's size is still its layout's hint.
+            const QSize hint = drawn[w]->sizeHint();
+            const QSize outer =
+                (hint.isValid() ? hint : drawn[w]->size()) + QSize(2, desk.frame().top() + 1);
+            QVERIFY2(outer.width() <= room.width() && outer.height() <= room.height(),
+                     qPrintable(name));
+            if (f < 1.0)
+                QVERIFY2(outer.width() >= room.width() - 2 || outer.height() >= room.height() - 2,
+                         qPrintable(name + " is smaller than it need be"));
+            const QWidget* client = clientOf(drawn[w]);
+            const QWidget* designedClient = clientOf(designed[w]);
+            QVERIFY(std::abs(client->width() - designedClient->width() * f) <= 0.5);
+            QVERIFY(std::abs(client->height() - designedClient->height() * f) <= 0.5);
+            const auto controls = client->findChildren<QWidget*>();
+            const auto originals = designedClient->findChildren<QWidget*>();
+            QCOMPARE(controls.size(), originals.size());
+            for (qsizetype c = 0; c < controls.size(); ++c) {
+                const QString what = name + "." + controls[c]->objectName();
+                QCOMPARE(controls[c]->objectName(), originals[c]->objectName());
+                QVERIFY2(qFuzzyCompare(controls[c]->font().pointSizeF(),
+                                       originals[c]->font().pointSizeF() * f),
+                         qPrintable(what));
+                if (controls[c]->parentWidget() != client)
+                    continue;
+                const QRect place = controls[c]->geometry(), design = originals[c]->geometry();
+                if (designedClient->rect().contains(design))
+                    QVERIFY2(client->rect().contains(place), qPrintable(what));
+                for (const auto& [now, then] : {std::pair{place.left(), design.left()},
+                                               {place.top(), design.top()},
+                                               {place.right() + 1, design.right() + 1},
+                                               {place.bottom() + 1, design.bottom() + 1}})
+                    QVERIFY2(std::abs(now - then * f) <= 0.5, qPrintable(what));
+            }
+        }
+        QCOMPARE(anySmaller, smaller);
+    }
+
+    // Drawn smaller, every control still answers where it is drawn: a click or a finger (a touch,
+    // which Qt turns into a click) on a menu entry, the buttons and the answer box, which takes
+    // the calculator's result; the keyboard types the answer.
+    void playedWhenDrawnSmaller_data() {
+        QTest::addColumn<bool>("touch");
+        QTest::newRow("mouse") << false;
+        QTest::newRow("touch") << true;
+    }
+
+    void playedWhenDrawnSmaller() {
+        QFETCH(bool, touch);
+        Game game(Desk{{800, 480}});
+        Zorvano& main = game.windows.main();
+        QVERIFY(drawScale(&main) < 0.9);
+        main.show();
+        QVERIFY(activate(main));
+        // Of fixed size, as the other windows: window managers frame a resizable one taller.
+        QCOMPARE(main.minimumSize(), main.maximumSize());
+        const auto press = [&](QWidget* target, QPoint at) {
+            QWindow* window = target->window()->windowHandle();
+            const QPoint point = target->mapTo(target->window(), at);
+            if (!touch) {
+                QTest::mouseClick(window, Qt::LeftButton, {}, point);
+                return;
+            }
+            QTest::touchEvent(window, touchScreen.get()).press(0, point, window);
+            QTest::touchEvent(window, touchScreen.get()).release(0, point, window);
+        };
+        const auto pressControl = [&](QWidget* window, const char* name) {
+            auto* target = window->findChild<QWidget*>(QString::fromLatin1(name));
+            press(target, target->rect().center());
+        };
+
+        auto* compless = main.findChild<QMenu*>("compless");
+        press(main.menuBar(), main.menuBar()->actionGeometry(compless->menuAction()).center());
+        QVERIFY(QTest::qWaitFor([&] { return compless->isVisible(); }));
+        QAction* dieci = main.findChild<QAction*>("dieci");
+        press(compless, compless->actionGeometry(dieci).center());
+        QCOMPARE(main.state().Massimo, 10);
+        // What the game sets as it goes is drawn smaller too.
+        const double f = drawScale(&main);
+        QCOMPARE(main.findChild<QLabel*>("Lbl_Numero(0)")->font().pointSizeF(), 14 * f);
+
+        pressControl(&main, "Cmd_Via");
+        QCOMPARE(main.state().Num_Esercizio, 1);
+        const QRect results = main.findChild<QLabel*>("Lbl_Risultati")->geometry();
+        const QRect design = mainControlGeometry(LayoutSet::Compact, "Lbl_Risultati");
+        QVERIFY(std::abs(results.width() - design.width() * f) <= 1.0);
+        QVERIFY(std::abs(results.top() - design.top() * f) <= 1.0);
+        pressControl(&main, "Cmd_Calcolatore");
+        Calcolatore& calculator = game.windows.calculator();
+        QVERIFY(calculator.isVisible());
+        for (const auto& [box, digits] : {std::pair{"Text2", "6"}, {"Text3", "7"}}) {
+            pressControl(&calculator, box);
+            QTest::keyClicks(QApplication::focusWidget(), digits);
+        }
+        pressControl(&calculator, "Cmd_Uguale");
+        QCOMPARE(calculator.findChild<QLabel*>("Label8")->text(), "42");
+
+        const int hidden = main.state().Serie.Posizione_Mancante;
+        auto* answer = main.findChild<QLineEdit*>(arrayName("Txt_Numero", hidden));
+        press(answer, answer->rect().center());
+        QCOMPARE(answer->text(), "42");
+        answer->selectAll();
+        QTest::keyClicks(answer, QString::number(main.state().Serie.Numeri[std::size_t(hidden)]));
+        QTest::keyClick(answer, Qt::Key_Return);
+        QCOMPARE(main.state().Indovinati, 1);
+        QCOMPARE(main.findChild<QLabel*>("Lbl_Risultati")->font().pointSizeF(), 24 * f);
     }
 
     void placement() {
@@ -153,6 +397,9 @@ class WindowFit : public QObject {
         QCOMPARE(fittedText(million, {}).font.pointSizeF(), points);
         QCOMPARE(inkHeight(million), full);
     }
+
+  private:
+    std::unique_ptr<QPointingDevice> touchScreen;
 };
 
 QTEST_MAIN(WindowFit)
