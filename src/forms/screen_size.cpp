@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace ortambra {
 
@@ -12,7 +13,15 @@ QSize QtScreenSize::primary() const {
 
 QRect QtScreenSize::available() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
+    return screen ? freeArea(screen->geometry(), screen->availableGeometry(),
+                             QGuiApplication::platformName())
+                  : QRect();
+}
+
+QRect freeArea(const QRect& geometry, const QRect& available, const QString& platformName) {
+    if (!platformName.startsWith(QLatin1String("wayland")) || available != geometry)
+        return available;
+    return available.adjusted(0, 0, 0, -std::min(UnknownPanelRoom, available.height() / 4));
 }
 
 double QtScreenSize::pixelRatio() const {

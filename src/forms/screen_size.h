@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 namespace ortambra {
 
@@ -24,6 +25,12 @@ class QtScreenSize final : public ScreenSize {
     QRect available() const override;
     double pixelRatio() const override;
 };
+
+// The part of a screen the windows may cover. A Wayland compositor tells its clients nothing of
+// its panels, so Qt reports the whole output there: room for a panel as tall as the desktops'
+// (GNOME's top bar and weston's are 32 pixels, KDE's 44) is kept free then.
+QRect freeArea(const QRect& geometry, const QRect& available, const QString& platformName);
+constexpr int UnknownPanelRoom = 48;
 
 // The compact set is for screens smaller than 1024 x 768 in both directions.
 bool isCompactScreen(int width, int height);

@@ -197,6 +197,29 @@ class WindowFit : public QObject {
         }
     }
 
+    // The free area is what the window system says, except where it cannot know the panels.
+    void freeAreas_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("free");
+        const QRect output(0, 0, 800, 480);
+        QTest::newRow("X with a panel") << "xcb" << QRect(0, 0, 800, 450) << QRect(0, 0, 800, 450);
+        QTest::newRow("X without one") << "xcb" << output << output;
+        QTest::newRow("Wayland") << "wayland" << output << QRect(0, 0, 800, 432);
+        QTest::newRow("Wayland EGL") << "wayland-egl" << output << QRect(0, 0, 800, 432);
+        QTest::newRow("Wayland, panel known") << "wayland" << QRect(0, 32, 800, 448)
+                                              << QRect(0, 32, 800, 448);
+        QTest::newRow("Wayland, tiny output") << "wayland" << QRect(0, 0, 320, 160)
+                                              << QRect(0, 0, 320, 120);
+    }
+    void freeAreas() {
+        QFETCH(QString, platform);
+        QFETCH(QRect, available);
+        QFETCH(QRect, free);
+        const QRect output = available.height() == 160 ? available : QRect(0, 0, 800, 480);
+        QCOMPARE(freeArea(output, available, platform), free);
+    }
+
     // Every window of the set the screen calls for, drawn smaller where it must be: the whole
     // window and its frame inside the free area, every control and font smaller by the same
     // factor as the window, compared with the same window where there is room.
