@@ -36,8 +36,8 @@ QWidget* clientOf(QWidget* window) {
 } // namespace
 
 double fitFactor(QSize window, QSize client, QMargins frame, QSize available, double pixelRatio) {
-    if (client.isEmpty())
-        return 1.0;
+    if (client.isEmpty() || available.isEmpty())
+        return 1.0; // nothing to fit, or no screen to fit it to
     const QSize fixed = window - client;
     const double across =
         (available.width() - frame.left() - frame.right() - fixed.width()) /

@@ -169,6 +169,7 @@ class WindowFit : public QObject {
         // Smaller than any school screen: the readable limit, and the window runs off screen.
         QTest::newRow("640x360 at 2: limit") << Desk{{640, 360}, 2.0} << compactMain << 19 << 0.375;
         QTest::newRow("640x400: limit") << Desk{{640, 400}} << compactMain << 19 << 0.75;
+        QTest::newRow("no screen known") << Desk{{0, 30}} << compactMain << 19 << 1.0;
     }
 
     void fitFactors() {
@@ -187,7 +188,7 @@ class WindowFit : public QObject {
         const QSize room = desk.available();
         const QSize drawn = outer(found);
         const double limit = SmallestDeviceFactor / desk.scale;
-        if (found > limit) {
+        if (found > limit && !room.isEmpty()) {
             QVERIFY(drawn.width() <= room.width() && drawn.height() <= room.height());
             // Just enough: a little larger would not fit.
             if (found < 1.0) {
