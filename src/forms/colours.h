@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPalette>
 
+class QWidget;
+
 namespace ortambra::colours {
 
 inline const QColor paleYellow{255, 255, 192}; // window backgrounds
@@ -21,5 +23,9 @@ inline const QColor purple{128, 0, 128};
 // the desktop's theme, so that no text loses its ground; the system's own dialogs follow the
 // desktop.
 QPalette designPalette();
+
+// Gives `window` the design palette, and every popup opened from it (menus, a text box's
+// context menu, a list, a tooltip) the same when it is first shown.
+void keepDesignPalette(QWidget* window);
 
 } // namespace ortambra::colours

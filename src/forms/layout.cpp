@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -129,10 +128,8 @@ void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, Layou
             setForeColour(widget, *drawn.fore);
         if (drawn.back)
             setBackColour(widget, *drawn.back);
-        if (!drawn.toolTip.isEmpty()) {
+        if (!drawn.toolTip.isEmpty())
             widget->setToolTip(drawn.toolTip);
-            QToolTip::setPalette(colours::designPalette()); // shared by every tooltip
-        }
         widget->setVisible(drawn.visible);
         if (!drawn.accessible.isEmpty()) {
             if (drawn.kind == Kind::Label || drawn.kind == Kind::Button)
@@ -163,7 +160,7 @@ void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, Layou
 void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& drawn) {
     window->setObjectName(drawn.name);
     window->setWindowTitle(drawn.caption);
-    window->setPalette(colours::designPalette());
+    colours::keepDesignPalette(window);
     client->setFont(makeFont({}));
     client->setFixedSize(drawn.clientPixels());
     // A window around its client area (the main window, with its menu bar) is as fixed as the

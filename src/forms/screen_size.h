@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -26,11 +27,21 @@ class QtScreenSize final : public ScreenSize {
     double pixelRatio() const override;
 };
 
+// Whether the Qt platform of that name is a Wayland client, which learns neither where its
+// windows are nor what the compositor's panels take.
+bool isWayland(const QString& platformName);
+
 // The part of a screen the windows may cover. A Wayland compositor tells its clients nothing of
 // its panels, so Qt reports the whole output there: room for a panel as tall as the desktops'
-// (GNOME's top bar and weston's are 32 pixels, KDE's 44) is kept free then.
+// (GNOME's top bar and weston's are 32 pixels, KDE's 44) is kept free then. A dock at a side
+// is not known.
 QRect freeArea(const QRect& geometry, const QRect& available, const QString& platformName);
 constexpr int UnknownPanelRoom = 48;
+
+// The frame a window not yet framed is to expect: the last one measured; on Wayland, where a
+// compositor that draws the frames itself (KDE's, wlroots') shows Qt none, a title bar.
+QMargins expectedFrameOn(QMargins measured, const QString& platformName);
+constexpr int UnknownTitleBar = 32;
 
 // The compact set is for screens smaller than 1024 x 768 in both directions.
 bool isCompactScreen(int width, int height);

@@ -3,6 +3,7 @@
 #include "screen_size.h"
 #include "window_placement.h"
 
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QWidget>
 #include <algorithm>
@@ -28,12 +29,12 @@ QRect scaledRect(QRect design, double factor) {
             scaled(design.top() + design.height(), factor) - top};
 }
 
-QWidget* clientOf(QWidget* window) {
+} // namespace
+
+QWidget* clientArea(QWidget* window) {
     auto* main = qobject_cast<QMainWindow*>(window);
     return main && main->centralWidget() ? main->centralWidget() : window;
 }
-
-} // namespace
 
 double fitFactor(QSize window, QSize client, QMargins frame, QSize available, double pixelRatio) {
     if (client.isEmpty() || available.isEmpty())
@@ -62,7 +63,7 @@ void drawSmaller(QWidget* window, double factor) {
     for (QWidget* widget : widgets)
         if (widget->testAttribute(Qt::WA_SetFont) && widget->font().pointSizeF() > 0)
             fonts.emplace_back(widget, widget->font().pointSizeF() * factor);
-    QWidget* client = clientOf(window);
+    QWidget* client = clientArea(window);
     for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!control->isWindow())
             control->setGeometry(scaledRect(control->geometry(), factor));
@@ -75,11 +76,12 @@ void drawSmaller(QWidget* window, double factor) {
 }
 
 void fitToScreen(QWidget* window, const ScreenSize& screen) {
-    QWidget* client = clientOf(window);
+    QWidget* client = clientArea(window);
     const QSize hint = window->sizeHint();
     const QSize whole = hint.isValid() ? hint.expandedTo(client->size()) : window->size();
-    drawSmaller(window, fitFactor(whole, client->size(), expectedFrame(),
-                                  screen.available().size(), screen.pixelRatio()));
+    const QMargins frame = expectedFrameOn(expectedFrame(), QGuiApplication::platformName());
+    drawSmaller(window, fitFactor(whole, client->size(), frame, screen.available().size(),
+                                  screen.pixelRatio()));
 }
 
 double drawScale(const QWidget* widget) {

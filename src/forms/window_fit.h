@@ -27,8 +27,11 @@ double fitFactor(QSize window, QSize client, QMargins frame, QSize available, do
 void drawSmaller(QWidget* window, double factor);
 
 // Fits a window just built into the screen's free area (see fitFactor), assuming the frame the
-// window manager drew around the last window it framed.
+// window manager drew around the last window it framed (see expectedFrameOn).
 void fitToScreen(QWidget* window, const ScreenSize& screen);
+
+// The part of a window the layouts draw: a main window's central widget, else the window.
+QWidget* clientArea(QWidget* window);
 
 // The factor `widget`'s window is drawn at: 1 unless it was drawn smaller.
 double drawScale(const QWidget* widget);

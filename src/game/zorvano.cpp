@@ -116,9 +116,6 @@ void Zorvano::buildMenus() {
     nameMenuBarEntry(info, QStringLiteral("Informazioni")); // "?" alone says nothing
     connect(info, &QAction::triggered, this, &Zorvano::Info_Click);
     openMenusWithF10(menuBar());
-    // Drop-down menus are windows of their own: they take the main window's palette and font.
-    for (QMenu* menu : {difficol, compless})
-        menu->setAttribute(Qt::WA_WindowPropagation);
 }
 
 void Zorvano::Form_Load() {

@@ -3,6 +3,7 @@
 #include "forms/calcolatore.h"
 #include "forms/frm_istruzioni.h"
 #include "forms/frm_nome.h"
+#include "forms/screen_size.h"
 #include "forms/window_fit.h"
 #include "game/zorvano.h"
 
@@ -17,9 +18,7 @@ LayoutWindows::LayoutWindows(LayoutSet set, Platform& platform, SharedValues& sh
 
 LayoutWindows::~LayoutWindows() = default;
 
-bool windowsCanBeRaised(const QString& platformName) {
-    return !platformName.startsWith(QLatin1String("wayland"));
-}
+bool windowsCanBeRaised(const QString& platformName) { return !isWayland(platformName); }
 
 namespace {
 

@@ -10,8 +10,8 @@ every window of the layout set (message, registration, main, instructions, calcu
 checks that each one, frame included, is wholly inside the work area; that each client area has
 its design size, or where that does not fit the design's proportions at just the size that fits;
 and that it sits at its design position or the nearest one inside the work area. An exercise is
-played by mouse clicks on the controls as drawn, the calculator's result clicked into the answer
-box. Alt+F4 on the registration window must end the program before the game, and only hide the
+played by mouse clicks on the buttons as drawn (the answers typed), the calculator's result
+clicked into the answer box. Alt+F4 on the registration window must end the program before the game, and only hide the
 window after it.
 
 Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing; under CI=true that fails).

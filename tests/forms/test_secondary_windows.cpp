@@ -16,12 +16,7 @@ using namespace ortambra;
 
 namespace {
 
-struct Game {
-    explicit Game(LayoutSet set) : windows(set, test.platform, shared) {}
-    testing::TestPlatform test;
-    SharedValues shared;
-    LayoutWindows windows;
-};
+using Game = testing::LayoutGame;
 
 bool showActive(QWidget* window) {
     window->show();

@@ -59,29 +59,24 @@ struct Desk {
     QMargins frame() const { return {1, qRound(20 / scale), 1, 1}; }
 };
 
-struct Game {
-    explicit Game(LayoutSet set) : windows(set, test.platform, shared) {}
-    Game(const Desk& desk)
-        : windows(isCompactScreen(desk.logical().width(), desk.logical().height())
-                      ? LayoutSet::Compact
-                      : LayoutSet::Standard,
-                  test.platform, shared) {
+LayoutSet setFor(const Desk& desk) {
+    return isCompactScreen(desk.logical().width(), desk.logical().height()) ? LayoutSet::Compact
+                                                                            : LayoutSet::Standard;
+}
+
+// The windows of the set a desk calls for, fitted to it as the program fits them once the window
+// manager has framed the message box.
+struct Game : LayoutGame {
+    explicit Game(LayoutSet set) : LayoutGame(set) {}
+    explicit Game(const Desk& desk) : LayoutGame(setFor(desk)) {
         test.screen = FakeScreen(desk.logical(), QRect({}, desk.available()), desk.scale);
-        noteFrame(desk.frame()); // as if the window manager had framed the message box
+        noteFrame(desk.frame());
     }
     std::vector<QWidget*> all() {
         return {&windows.registration(), &windows.instructions(), &windows.main(),
                 &windows.calculator()};
     }
-    TestPlatform test;
-    SharedValues shared;
-    LayoutWindows windows;
 };
-
-const QWidget* clientOf(const QWidget* window) {
-    const auto* main = qobject_cast<const QMainWindow*>(window);
-    return main ? main->centralWidget() : window;
-}
 
 double textWidth(const FittedText& drawn) {
     const QFontMetricsF metrics(drawn.font);
@@ -190,7 +185,8 @@ class WindowFit : public QObject {
         const double limit = SmallestDeviceFactor / desk.scale;
         if (found > limit && !room.isEmpty()) {
             QVERIFY(drawn.width() <= room.width() && drawn.height() <= room.height());
-            // Just enough: a little larger would not fit.
+            // Just enough: a little larger would not fit (a few thousandths: sizes are whole
+            // pixels).
             if (found < 1.0) {
                 const QSize larger = outer(found + 0.003);
                 QVERIFY(larger.width() > room.width() || larger.height() > room.height());
@@ -198,27 +194,42 @@ class WindowFit : public QObject {
         }
     }
 
-    // The free area is what the window system says, except where it cannot know the panels.
-    void freeAreas_data() {
+    // The room a window may take is what the window system says, except what Wayland hides: the
+    // compositor's panels, and a frame it draws itself.
+    void roomOnEachWindowSystem_data() {
         QTest::addColumn<QString>("platform");
+        QTest::addColumn<QRect>("output");
         QTest::addColumn<QRect>("available");
+        QTest::addColumn<QMargins>("measured");
         QTest::addColumn<QRect>("free");
+        QTest::addColumn<QMargins>("frame");
         const QRect output(0, 0, 800, 480);
-        QTest::newRow("X with a panel") << "xcb" << QRect(0, 0, 800, 450) << QRect(0, 0, 800, 450);
-        QTest::newRow("X without one") << "xcb" << output << output;
-        QTest::newRow("Wayland") << "wayland" << output << QRect(0, 0, 800, 432);
-        QTest::newRow("Wayland EGL") << "wayland-egl" << output << QRect(0, 0, 800, 432);
-        QTest::newRow("Wayland, panel known") << "wayland" << QRect(0, 32, 800, 448)
-                                              << QRect(0, 32, 800, 448);
+        const QMargins framed(1, 20, 1, 1), title(0, 32, 0, 0);
+        QTest::newRow("X with a panel") << "xcb" << output << QRect(0, 0, 800, 450) << framed
+                                        << QRect(0, 0, 800, 450) << framed;
+        QTest::newRow("bare X server")
+            << "xcb" << output << output << QMargins() << output << QMargins();
+        QTest::newRow("Wayland, frames drawn by Qt")
+            << "wayland" << output << output << QMargins(1, 31, 1, 1) << QRect(0, 0, 800, 432)
+            << QMargins(1, 31, 1, 1);
+        QTest::newRow("Wayland, frames drawn by the compositor")
+            << "wayland-egl" << output << output << QMargins() << QRect(0, 0, 800, 432) << title;
+        QTest::newRow("Wayland, panel known")
+            << "wayland" << output << QRect(0, 32, 800, 448) << title << QRect(0, 32, 800, 448)
+            << title;
         QTest::newRow("Wayland, tiny output") << "wayland" << QRect(0, 0, 320, 160)
-                                              << QRect(0, 0, 320, 120);
+                                              << QRect(0, 0, 320, 160) << title
+                                              << QRect(0, 0, 320, 120) << title;
     }
-    void freeAreas() {
+    void roomOnEachWindowSystem() {
         QFETCH(QString, platform);
+        QFETCH(QRect, output);
         QFETCH(QRect, available);
+        QFETCH(QMargins, measured);
         QFETCH(QRect, free);
-        const QRect output = available.height() == 160 ? available : QRect(0, 0, 800, 480);
+        QFETCH(QMargins, frame);
         QCOMPARE(freeArea(output, available, platform), free);
+        QCOMPARE(expectedFrameOn(measured, platform), frame);
     }
 
     // Every window of the set the screen calls for, drawn smaller where it must be: the whole
@@ -233,6 +244,7 @@ class WindowFit : public QObject {
         QTest::newRow("1366x768 at 1.25") << Desk{{1366, 768}, 1.25} << false;
         QTest::newRow("1366x768 at 1.5") << Desk{{1366, 768}, 1.5} << true;
         QTest::newRow("1920x1080 at 2") << Desk{{1920, 1080}, 2.0} << true;
+        QTest::newRow("800x480 at 2") << Desk{{800, 480}, 2.0} << true;
         QTest::newRow("1024x768") << Desk{{1024, 768}} << false;
         QTest::newRow("800x600") << Desk{{800, 600}} << false;
     }
@@ -258,8 +270,8 @@ class WindowFit : public QObject {
             if (f < 1.0)
                 QVERIFY2(outer.width() >= room.width() - 2 || outer.height() >= room.height() - 2,
                          qPrintable(name + " is smaller than it need be"));
-            const QWidget* client = clientOf(drawn[w]);
-            const QWidget* designedClient = clientOf(designed[w]);
+            const QWidget* client = clientArea(drawn[w]);
+            const QWidget* designedClient = clientArea(designed[w]);
             QVERIFY(std::abs(client->width() - designedClient->width() * f) <= 0.5);
             QVERIFY(std::abs(client->height() - designedClient->height() * f) <= 0.5);
             const auto controls = client->findChildren<QWidget*>();

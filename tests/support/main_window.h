@@ -4,6 +4,7 @@
 #include "fakes.h"
 #include "forms/window_set.h"
 #include "game/zorvano.h"
+#include "program/layout_windows.h"
 
 #include <QColor>
 #include <QLabel>
@@ -22,6 +23,15 @@ struct RecordingWindows final : WindowSet {
     void endProgram() override { ++ends; }
     int registration = 0, main = 0, instructions = 0, calculator = 0, ends = 0;
     bool started = true;
+};
+
+// The windows of one layout set on a test platform, each made on first use as the program
+// makes it.
+struct LayoutGame {
+    explicit LayoutGame(LayoutSet set) : windows(set, test.platform, shared) {}
+    TestPlatform test;
+    SharedValues shared;
+    LayoutWindows windows;
 };
 
 // Makes `window` the active window, as the window system does when the pupil clicks it, and
