@@ -74,6 +74,8 @@ AnswerOutcome giveAnswer(GameState& state, const QString& typed, const QString& 
 }
 
 void recordHelp(GameState& state) {
+    if (state.Num_Esercizio < 1)
+        return; // nothing to help with yet, and row 0 is never used
     increment(state.Aiuti);
     state.Nota_Aiuto[row(state.Num_Esercizio)] = QStringLiteral("Chiesto aiuto");
 }

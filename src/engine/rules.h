@@ -39,6 +39,7 @@ QString wrongAnswerCaption(double typed);
 std::optional<Int16> wrongNumber(double typed);
 
 // The partial help or the solution was shown: one more help request, noted on the exercise.
+// Before the first exercise it counts nothing.
 void recordHelp(GameState& state);
 
 // The facilitated toggle; returns the new mode.

@@ -95,10 +95,14 @@ class RulesTest : public QObject {
         }
     }
 
-    void noExerciseNoAnswer() {
+    // Before the first exercise nothing is answered or helped with, and row 0 stays unused.
+    void noExerciseNoAnswerNorHelp() {
         GameState state;
         QCOMPARE(rules::giveAnswer(state, "7", "7").verdict, rules::Verdict::Ignored);
         QCOMPARE(state.Indovinati, Int16{0});
+        rules::recordHelp(state);
+        QCOMPARE(state.Aiuti, Int16{0});
+        QCOMPARE(state.Nota_Aiuto[0], QString());
     }
 
     // Per exercise: the mode and the facilitated flag it is proposed with, and whether help is

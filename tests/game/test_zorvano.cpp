@@ -127,11 +127,11 @@ class ZorvanoTest : public QObject {
         const auto& box = rig.platform.messages.shown.front();
         QCOMPARE(box.title, QStringLiteral("Ortambra"));
         QCOMPARE(box.buttons, MessageBoxes::Buttons::Ok);
-        const QStringList lines = box.text.split(u'\r');
-        QCOMPARE(lines.size(), 2);
-        QVERIFY(lines[0].startsWith(QString(8, u' ')) && lines[0][8] != u' ');
-        QVERIFY(lines[1].startsWith(QString(11, u' ')) && lines[1][11] != u' ');
-        QVERIFY(lines[0].contains(QStringLiteral("Ortambra")));
+        // The author line and the date line, indented by 8 and 11 blanks, with the project's own
+        // version and release date.
+        QCOMPARE(box.text.split(u'\r'),
+                 (QStringList{QStringLiteral("        Ortambra, versione " PROJECT_VERSION),
+                              QString::fromUtf8("           " RELEASE_DATE)}));
     }
 
     void exitAndClose() {

@@ -65,8 +65,8 @@ QStringList block(const Tally& t, int n, const QString& indent, const Spacing& s
 QString shownName(const QString& text) {
     QString shown = text;
     for (QChar& c : shown)
-        if (c.category() == QChar::Other_Control)
-            c = u' ';
+        if (c.category() == QChar::Other_Control || c == QChar(0x2028) || c == QChar(0x2029))
+            c = u' '; // the line and paragraph separators too
     return shown;
 }
 

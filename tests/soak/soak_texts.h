@@ -40,7 +40,8 @@ struct Tally {
     int clean() const { return std::max(0, right - failed - helps); }
 };
 
-// A name or class as every view shows it: each control character as one blank.
+// A name or class as every view shows it: each control character and each line or paragraph
+// separator as one blank.
 QString shownName(const QString& text);
 
 QString expectedSummary(const Tally& tally);

@@ -30,15 +30,15 @@ Q_DECLARE_METATYPE(ortambra::LayoutSet)
 
 namespace {
 
-// Names pasted with line breaks and other control characters, shown as blanks in every view.
-constexpr bool pasteControlCharacters = true;
-
 const char* const junk[] = {"",      "   ",    "abc",    "1e999", "-1e999", "-0",  "0",
                             "0.0",   "99999",  "-40000", "1e30",  "4.5",    "-3",  "7 7",
                             "12abc", ".",      "-",      "e5",    "inf",    "nan", "0x1A",
                             "3,5",   "1e-999", "2.5",    "+8",    "  9",    "١٢",  "１"};
 const char* const names[] = {"", "Anna", "Zoë Bianchi", "  Luca  ", "4ª B", "O'Brien-Rossi"};
-const char* const pastedNames[] = {"Marco\nBianchi", "A\tB", "x\r\ny", "fine\x7f", "\u0085sì"};
+// Names pasted with line breaks and other control characters, shown as blanks in every view.
+const char* const pastedNames[] = {"Marco\nBianchi", "A\tB",          "x\r\ny",
+                                   "fine\x7f",       "\u0085sì",      "riga\u2028nuova",
+                                   "fine\u2029"};
 const char* const menuEntries[] = {"solosomme", "soloprodotti", "sommeprodotti", "due",
                                    "tre",       "quattro",      "cinque",        "sei",
                                    "sette",     "otto",         "nove",          "dieci"};
@@ -350,7 +350,7 @@ class Soak {
     }
 
     QString pickName() {
-        if (pasteControlCharacters && roll(2))
+        if (roll(2))
             return QString::fromUtf8(pastedNames[roll(int(std::size(pastedNames)))]);
         return QString::fromUtf8(names[roll(int(std::size(names)))]);
     }
