@@ -365,36 +365,6 @@ void Zorvano::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-// What a screen reader says of the window: what a sighted pupil sees, read from the captions.
-
-QString Zorvano::spokenExercise() const {
-    QStringList numbers;
-    for (const QLabel* number : Lbl_Numero)
-        numbers << (number->isHidden() ? QStringLiteral("manca") : number->text());
-    return Lbl_Esercizio->text().simplified() + QStringLiteral(": ") +
-           numbers.join(QStringLiteral(", "));
-}
-
-QString Zorvano::spokenFeedback() const {
-    QString said = Lbl_Risultati->text();
-    if (state_.exercisesExhausted() && Lbl_Per_Iniziare->isVisible())
-        said += QStringLiteral(". ") + Lbl_Per_Iniziare->text();
-    return said;
-}
-
-QString Zorvano::spokenSteps() const {
-    QStringList steps;
-    if (!Lbl_01->isHidden())
-        steps << QStringLiteral("si parte da ") + Lbl_01->text();
-    for (std::size_t k = 0; k < 6; ++k) {
-        if (!Lbl_Operatore[k]->isHidden())
-            steps << QStringLiteral("numero %1: %2 %3")
-                         .arg(k + 1)
-                         .arg(Lbl_Operatore[k]->text(), Lbl_Suggeri[k]->text());
-    }
-    return steps.join(QStringLiteral("; "));
-}
-
 bool Zorvano::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < 6; ++i) {
         if (watched != Txt_Numero[at(i)])
