@@ -1,5 +1,3 @@
 #include "program/program.h"
 
-int main(int argc, char* argv[]) {
-    return ortambra::runProgram(argc, argv);
-}
+int main(int argc, char* argv[]) { return ortambra::runProgram(argc, argv); }

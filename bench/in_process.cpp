@@ -34,9 +34,7 @@ double millisecondsSince(Clock::time_point start) {
 }
 
 // Posted work (layout, the repaint of what the handler changed) is part of the cost.
-void settle() {
-    QCoreApplication::processEvents();
-}
+void settle() { QCoreApplication::processEvents(); }
 
 [[noreturn]] void fail(const char* what) {
     std::fprintf(stderr, "ortambra-bench: %s\n", what);

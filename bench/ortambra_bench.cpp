@@ -61,6 +61,7 @@ struct Run {
     std::map<std::string, double> moments;
     std::vector<std::string> windows; // the top-level widgets that existed at the end
 };
+using RunField = double Run::*;
 
 void readReport(int fd, Clock::time_point forked, Run& run) {
     std::string text;
@@ -144,7 +145,7 @@ struct Program {
     std::string path;
     std::vector<Run> runs;
 
-    Summary summary(double Run::*field) const {
+    Summary summary(RunField field) const {
         std::vector<double> values;
         for (const Run& run : runs)
             values.push_back(run.*field);
@@ -181,14 +182,14 @@ void momentRow(const char* what, const std::vector<Program>& programs, const cha
     std::printf("\n");
 }
 
-void summaryRow(const char* what, const std::vector<Program>& programs, double Run::*field) {
+void summaryRow(const char* what, const std::vector<Program>& programs, RunField field) {
     std::printf("  %-*s", labelWidth, what);
     for (const Program& p : programs)
         std::printf(" %9.2f", p.summary(field).median);
     std::printf("\n");
 }
 
-void quartileRow(const char* what, const std::vector<Program>& programs, double Run::*field) {
+void quartileRow(const char* what, const std::vector<Program>& programs, RunField field) {
     std::printf("  %-*s", labelWidth, what);
     for (const Program& p : programs) {
         const Summary s = p.summary(field);
@@ -259,7 +260,7 @@ int main(int argc, char* argv[]) {
     summaryRow("CPU time, user + system", programs, &Run::cpuMilliseconds);
     summaryRow("peak RSS, MiB", programs, &Run::peakMiB);
     quartileRow("  its quartiles", programs, &Run::peakMiB);
-    const auto median = [&](std::size_t i, double Run::*field) {
+    const auto median = [&](std::size_t i, RunField field) {
         return programs[i].summary(field).median;
     };
     std::printf("  windows made by Ortambra's start-up:");

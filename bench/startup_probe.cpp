@@ -29,9 +29,7 @@ StartupProbe::StartupProbe(QStringList targets, Clock::time_point mainEntered, Q
     mark("application");
 }
 
-void StartupProbe::mark(const char* moment) {
-    moments_.emplace_back(moment, Clock::now());
-}
+void StartupProbe::mark(const char* moment) { moments_.emplace_back(moment, Clock::now()); }
 
 void StartupProbe::end() {
     mark("end");
@@ -79,8 +77,7 @@ void StartupProbe::exposed(QWindow* window) {
     } else if (!ending_ && targets_.contains(widget->objectName())) {
         ending_ = true;
         mark("window");
-        QMetaObject::invokeMethod(
-            this, [this] { end(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &StartupProbe::end, Qt::QueuedConnection);
     }
 }
 

@@ -9,8 +9,8 @@
 
 #include <QLocale>
 #include <QString>
-#include <clocale>
 #include <cfloat>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -20,8 +20,8 @@
 namespace {
 
 [[noreturn]] void fail(const char* what, int operation, double a, double b, const QString& text) {
-    std::fprintf(stderr, "%s: operation %d, a %.17g, b %.17g, text \"%s\"\n", what, operation, a,
-                 b, text.toUtf8().constData());
+    std::fprintf(stderr, "%s: operation %d, a %.17g, b %.17g, text \"%s\"\n", what, operation, a, b,
+                 text.toUtf8().constData());
     std::abort();
 }
 
@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                             static_cast<qsizetype>(size - 1));
     const qsizetype bar = typed.indexOf(u'|');
     const double a = ortambra::readNumber(typed.left(bar), ortambra::Blanks::Leading);
-    const double b = bar < 0 ? 0.0 : ortambra::readNumber(typed.mid(bar + 1), ortambra::Blanks::Leading);
+    const double b =
+        bar < 0 ? 0.0 : ortambra::readNumber(typed.mid(bar + 1), ortambra::Blanks::Leading);
 
     const auto result = ortambra::calculate(operation, a, b);
     const auto expected = reference(operation, a, b);

@@ -25,7 +25,8 @@ double reference(const QString& text, Blanks blanks) {
             continue;
         leading = false;
         // Anything outside ASCII ends a number, as does a control character.
-        ascii.push_back(c.unicode() < 128 && c.unicode() >= 32 ? static_cast<char>(c.unicode()) : '#');
+        ascii.push_back(c.unicode() < 128 && c.unicode() >= 32 ? static_cast<char>(c.unicode())
+                                                               : '#');
     }
     static const std::regex number(R"(^[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)");
     std::smatch match;
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::setlocale(LC_ALL, "C");
     if (size > 4096)
         return 0;
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (Blanks blanks : {Blanks::Anywhere, Blanks::Leading}) {
         const double read = ortambra::readNumber(text, blanks);
         const double expected = reference(text, blanks);

@@ -66,27 +66,18 @@ class RecordingDevice final : public QPagedPaintDevice {
   protected:
     int metric(PaintDeviceMetric metric) const override {
         switch (metric) {
-        case PdmWidth:
-            return width_;
-        case PdmHeight:
-            return height_;
-        case PdmWidthMM:
-            return static_cast<int>(width_ * 25.4 / dpi_);
-        case PdmHeightMM:
-            return static_cast<int>(height_ * 25.4 / dpi_);
-        case PdmNumColors:
-            return 0x7fffffff;
-        case PdmDepth:
-            return 32;
+        case PdmWidth: return width_;
+        case PdmHeight: return height_;
+        case PdmWidthMM: return static_cast<int>(width_ * 25.4 / dpi_);
+        case PdmHeightMM: return static_cast<int>(height_ * 25.4 / dpi_);
+        case PdmNumColors: return 0x7fffffff;
+        case PdmDepth: return 32;
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return dpi_;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
+        case PdmPhysicalDpiY: return dpi_;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
         }
         return 0;
     }
@@ -123,13 +114,9 @@ QString text(FuzzedDataProvider& in) {
     return t;
 }
 
-QString withoutBlanks(QString t) {
-    return t.remove(u' ').remove(u'\r');
-}
+QString withoutBlanks(QString t) { return t.remove(u' ').remove(u'\r'); }
 
-bool oneWord(const QString& t) {
-    return !t.trimmed().contains(u' ');
-}
+bool oneWord(const QString& t) { return !t.trimmed().contains(u' '); }
 
 } // namespace
 
@@ -156,19 +143,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 0:
                 printer.setFontName(QString::fromLatin1(fonts[in.ConsumeIntegralInRange(0, 3)]));
                 break;
-            case 1:
-                printer.setFontSize(in.ConsumeFloatingPointInRange(-4.0, 72.0));
-                break;
+            case 1: printer.setFontSize(in.ConsumeFloatingPointInRange(-4.0, 72.0)); break;
             case 2:
                 printer.setPosition({in.ConsumeIntegralInRange(-3000, 60000),
                                      in.ConsumeIntegralInRange(-3000, 60000)});
                 break;
-            case 3:
-                printer.newPage();
-                break;
-            case 4:
-                printer.endDoc();
-                break;
+            case 3: printer.newPage(); break;
+            case 4: printer.endDoc(); break;
             default: {
                 const QString first = text(in);
                 const QString second = in.ConsumeBool() ? text(in) : QString();

@@ -218,12 +218,9 @@ QString text(FuzzedDataProvider& in, std::size_t longest) {
 
 double number(FuzzedDataProvider& in) {
     switch (in.ConsumeIntegralInRange(0, 2)) {
-    case 0:
-        return in.ConsumeIntegral<std::int32_t>();
-    case 1:
-        return in.ConsumeIntegral<std::int32_t>() / 8.0;
-    default:
-        return in.ConsumeFloatingPoint<double>();
+    case 0: return in.ConsumeIntegral<std::int32_t>();
+    case 1: return in.ConsumeIntegral<std::int32_t>() / 8.0;
+    default: return in.ConsumeFloatingPoint<double>();
     }
 }
 

@@ -11,9 +11,7 @@ namespace ortambra {
 
 namespace {
 
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
-}
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 

@@ -8,9 +8,7 @@
 namespace ortambra::rules {
 
 namespace {
-std::size_t row(Int16 n) {
-    return static_cast<std::size_t>(n);
-}
+std::size_t row(Int16 n) { return static_cast<std::size_t>(n); }
 } // namespace
 
 bool startExercise(GameState& state, RandomSource& random) {
@@ -24,15 +22,9 @@ bool startExercise(GameState& state, RandomSource& random) {
     }
     state.Serie = drawSeries(static_cast<Mode>(state.Operazioni), state.Massimo, random);
     switch (state.Operazioni) {
-    case OnlySums:
-        increment(state.Esercizi_Bassa);
-        break;
-    case OnlyProducts:
-        increment(state.Esercizi_Media);
-        break;
-    default:
-        increment(state.Esercizi_Alta);
-        break;
+    case OnlySums: increment(state.Esercizi_Bassa); break;
+    case OnlyProducts: increment(state.Esercizi_Media); break;
+    default: increment(state.Esercizi_Alta); break;
     }
     state.archive(n, state.Serie);
     return true;

@@ -44,8 +44,8 @@ Series drawSeries(Mode mode, int largest, RandomSource& random) {
     for (std::size_t j = 0; j < static_cast<std::size_t>(s.Ritmo); ++j) {
         s.Passi[j] = drawStep(random.next(), largest);
         s.Operazione[j] = mode == OnlySums       ? Int16{Sum}
-                  : mode == OnlyProducts ? Int16{Product}
-                                         : drawOperator(random.next());
+                          : mode == OnlyProducts ? Int16{Product}
+                                                 : drawOperator(random.next());
         if (s.Operazione[j] == Sum) {
             current += s.Passi[j];
         } else {

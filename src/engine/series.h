@@ -17,7 +17,7 @@ enum Mode : Int16 { OnlySums = 1, OnlyProducts = 2, SumsAndProducts = 3 };
 // hidden. A pure value, so the window's captions and the archive are rendered from the same data.
 struct Series {
     Int16 Posizione_Mancante = 0; // the hidden position, 0 ... 4
-    Int16 Ritmo = 2; // steps per cycle: 2 (Triplo) or 3 (Doppio)
+    Int16 Ritmo = 2;              // steps per cycle: 2 (Triplo) or 3 (Doppio)
     std::array<Int16, 3> Passi{};
     std::array<Int16, 3> Operazione{}; // Sum or Product
     std::array<double, 6> Numeri{};
@@ -30,10 +30,10 @@ struct Series {
 
 // The individual draws, each from one uniform value 0 <= u < 1, in single precision as the game
 // has always computed them.
-Int16 drawHidden(float u);           // Int(u * 5)
-Int16 drawRhythm(float u);           // Nearest(u + 2), halves to even
+Int16 drawHidden(float u);            // Int(u * 5)
+Int16 drawRhythm(float u);            // Nearest(u + 2), halves to even
 Int16 drawStep(float u, int largest); // Int(N * u + 1), N as a float
-Int16 drawOperator(float u);         // Nearest(u + 1), halves to even
+Int16 drawOperator(float u);          // Nearest(u + 1), halves to even
 
 // Draws in the fixed order h, R, then per step of the first cycle s_j and (mixed mode only) o_j.
 Series drawSeries(Mode mode, int largest, RandomSource& random);

@@ -3,15 +3,15 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QTimer>
 #include <QMenu>
-#include <QPointer>
 #include <QMenuBar>
+#include <QPointer>
 #include <QShortcut>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
@@ -233,8 +233,8 @@ void notifyScreenReader(QWidget* window, const QString& text) {
     // then says nothing. What Orca does speak at once is a notification that shows up: an
     // empty, unseen child of the window, named by the text.
     installFactoryOnce();
-    auto* announcer = window->findChild<QWidget*>(QLatin1String(AnnouncerName),
-                                                  Qt::FindDirectChildrenOnly);
+    auto* announcer =
+        window->findChild<QWidget*>(QLatin1String(AnnouncerName), Qt::FindDirectChildrenOnly);
     if (announcer == nullptr) {
         announcer = new QWidget(window); // owned by the window
         announcer->setObjectName(QLatin1String(AnnouncerName));

@@ -5,8 +5,10 @@
 namespace ortambra {
 
 const WindowSpec& backgroundWindowSpec() {
-    static const WindowSpec drawn{.name = "Sfondo", .caption = "Puzzle",
-                                  .clientTwips = {4680, 3090}, .positionTwips = {750, 765},
+    static const WindowSpec drawn{.name = "Sfondo",
+                                  .caption = "Puzzle",
+                                  .clientTwips = {4680, 3090},
+                                  .positionTwips = {750, 765},
                                   .background = colours::paleYellow};
     return drawn;
 }

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace ortambra::colours {
 
-inline const QColor paleYellow{255, 255, 192}; // window backgrounds
+inline const QColor paleYellow{255, 255, 192};  // window backgrounds
 inline const QColor lightYellow{255, 255, 128}; // number labels
 inline const QColor lightGreen{128, 255, 128};  // the rhythm in facilitated mode
 inline const QColor lightGrey{224, 224, 224};   // the answer box

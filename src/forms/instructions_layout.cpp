@@ -42,10 +42,14 @@ QColor instructionColour(int index) {
 }
 
 const WindowSpec& instructionsWindowSpec(LayoutSet set) {
-    static const WindowSpec standard{.name = "Frm_Istruzioni", .caption = "Form_Istruzioni",
-                                     .clientTwips = {9375, 7260}, .positionTwips = {2595, 945}};
-    static const WindowSpec compact{.name = "Frm_Istruzioni_m", .caption = "Form_Istruzioni",
-                                    .clientTwips = {9375, 7260}, .positionTwips = {1335, 765}};
+    static const WindowSpec standard{.name = "Frm_Istruzioni",
+                                     .caption = "Form_Istruzioni",
+                                     .clientTwips = {9375, 7260},
+                                     .positionTwips = {2595, 945}};
+    static const WindowSpec compact{.name = "Frm_Istruzioni_m",
+                                    .caption = "Form_Istruzioni",
+                                    .clientTwips = {9375, 7260},
+                                    .positionTwips = {1335, 765}};
     return set == LayoutSet::Compact ? compact : standard;
 }
 
@@ -54,9 +58,13 @@ namespace {
 std::vector<ControlSpec> makeControls() {
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     std::vector<ControlSpec> c;
-    c.push_back({.name = "Lbl_Intestazione", .kind = Kind::Label, .caption = "Istruzioni",
-                 .standard = {480, 120, 8415, 735}, .font = {Face::Serif, 27.75},
-                 .fore = colours::red, .align = centred});
+    c.push_back({.name = "Lbl_Intestazione",
+                 .kind = Kind::Label,
+                 .caption = "Istruzioni",
+                 .standard = {480, 120, 8415, 735},
+                 .font = {Face::Serif, 27.75},
+                 .fore = colours::red,
+                 .align = centred});
 
     const std::array<Twips, InstructionLineCount> places{{
         {360, 1080, 8415, 495},
@@ -70,14 +78,20 @@ std::vector<ControlSpec> makeControls() {
         {960, 6480, 7215, 495},
     }};
     for (int i = 0; i < InstructionLineCount; ++i)
-        c.push_back({.name = arrayName("Lbl_Istruzioni", i), .kind = Kind::Label,
+        c.push_back({.name = arrayName("Lbl_Istruzioni", i),
+                     .kind = Kind::Label,
                      .caption = instructionLine(LinesFor::Instructions, i),
-                     .standard = places[lineIndex(i)], .font = {Face::Sans, 13.5},
-                     .fore = instructionColour(i), .align = centred});
+                     .standard = places[lineIndex(i)],
+                     .font = {Face::Sans, 13.5},
+                     .fore = instructionColour(i),
+                     .align = centred});
 
     // Holds the focus when the window opens.
-    c.push_back({.name = "Cmd_Conferma", .kind = Kind::Button, .caption = "&Chiudi",
-                 .standard = {8280, 6600, 855, 375}, .tabIndex = 0});
+    c.push_back({.name = "Cmd_Conferma",
+                 .kind = Kind::Button,
+                 .caption = "&Chiudi",
+                 .standard = {8280, 6600, 855, 375},
+                 .tabIndex = 0});
     return c;
 }
 

@@ -33,7 +33,7 @@ QSize WindowSpec::clientPixels() const {
 QFont makeFont(const FontSpec& drawn) {
     // Liberation fonts are metric-compatible with the faces the layouts were drawn with.
     QFont font(drawn.face == Face::Serif ? QStringLiteral("Liberation Serif")
-                                        : QStringLiteral("Liberation Sans"));
+                                         : QStringLiteral("Liberation Sans"));
     font.setStyleHint(drawn.face == Face::Serif ? QFont::Serif : QFont::SansSerif);
     font.setPointSizeF(drawn.points);
     font.setBold(drawn.bold);
@@ -98,8 +98,7 @@ QWidget* createControl(const ControlSpec& drawn, QWidget* client) {
         button->setAutoDefault(true); // Enter presses the focused button, as Space does
         return button;
     }
-    case Kind::List:
-        return new QListWidget(client);
+    case Kind::List: return new QListWidget(client);
     case Kind::Combo: {
         auto* combo = new QComboBox(client);
         combo->setEditable(true);

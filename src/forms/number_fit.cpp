@@ -27,9 +27,8 @@ QStringList split(const QString& text, int count) {
 
 bool fits(const QFont& font, const QStringList& lines, const QRectF& room) {
     const QFontMetricsF metrics(font);
-    const auto widest = std::ranges::max(lines, {}, [&](const QString& line) {
-        return metrics.horizontalAdvance(line);
-    });
+    const auto widest = std::ranges::max(
+        lines, {}, [&](const QString& line) { return metrics.horizontalAdvance(line); });
     return metrics.horizontalAdvance(widest) <= room.width() &&
            metrics.height() * static_cast<double>(lines.size()) <= room.height();
 }

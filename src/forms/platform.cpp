@@ -9,10 +9,9 @@ namespace ortambra {
 
 MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& title,
                                           const QString& text, Buttons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, title, displayText(text),
-                    buttons == Buttons::Ok ? QMessageBox::Ok
-                                           : QMessageBox::Ok | QMessageBox::Cancel,
-                    parent);
+    QMessageBox box(
+        QMessageBox::NoIcon, title, displayText(text),
+        buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent);
     keepOnScreen(&box);
     return box.exec() == QMessageBox::Cancel ? Answer::Cancel : Answer::Ok;
 }

@@ -38,7 +38,7 @@ struct Platform {
     std::function<QDate()> today;
     QLocale locale;
     std::function<void()> quit;
-    Printing& printing; // the print dialog and the printer it chooses
+    Printing& printing;       // the print dialog and the printer it chooses
     const ScreenSize& screen; // the room the windows are fitted into
 };
 

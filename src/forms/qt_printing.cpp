@@ -26,8 +26,6 @@ std::optional<int> QtPrinting::choosePrinter(QWidget* parent) {
     return copies;
 }
 
-Printer& QtPrinting::printer() {
-    return device().layer;
-}
+Printer& QtPrinting::printer() { return device().layer; }
 
 } // namespace ortambra

@@ -39,8 +39,6 @@ double QtScreenSize::pixelRatio() const {
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-bool isCompactScreen(int width, int height) {
-    return width < 1024 && height < 768;
-}
+bool isCompactScreen(int width, int height) { return width < 1024 && height < 768; }
 
 } // namespace ortambra

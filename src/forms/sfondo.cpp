@@ -43,9 +43,7 @@ void Sfondo::Form_Load() {
     chosenSet().showRegistration();
 }
 
-void Sfondo::Form_GotFocus() {
-    chosenSet().showRegistration();
-}
+void Sfondo::Form_GotFocus() { chosenSet().showRegistration(); }
 
 void Sfondo::focusChanged(QWindow* now) {
     const QPointer<QWindow> before = lastFocus_;

@@ -17,9 +17,7 @@ namespace {
 
 constexpr const char* ScaleProperty = "ortambraDrawScale";
 
-int scaled(int length, double factor) {
-    return static_cast<int>(std::lround(length * factor));
-}
+int scaled(int length, double factor) { return static_cast<int>(std::lround(length * factor)); }
 
 // Edges are scaled, not sizes, so that controls drawn side by side stay side by side.
 QRect scaledRect(QRect design, double factor) {
@@ -40,9 +38,8 @@ double fitFactor(QSize window, QSize client, QMargins frame, QSize available, do
     if (client.isEmpty() || available.isEmpty())
         return 1.0; // nothing to fit, or no screen to fit it to
     const QSize fixed = window - client;
-    const double across =
-        (available.width() - frame.left() - frame.right() - fixed.width()) /
-        static_cast<double>(client.width());
+    const double across = (available.width() - frame.left() - frame.right() - fixed.width()) /
+                          static_cast<double>(client.width());
     const double down = (available.height() - frame.top() - frame.bottom() - fixed.height()) /
                         static_cast<double>(client.height());
     const double fitting = std::min({1.0, across, down});

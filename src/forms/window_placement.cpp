@@ -41,8 +41,9 @@ class Placer final : public QObject {
         if (watched == window_ && event->type() == QEvent::Show) {
             // The first time at the design place; later where it was. A window without one,
             // a message box, is first placed by the toolkit itself, and only checked below.
-            wanted_ = design_ ? design_ : shown_ ? std::optional(window_->geometry().topLeft())
-                                                : std::nullopt;
+            wanted_ = design_  ? design_
+                      : shown_ ? std::optional(window_->geometry().topLeft())
+                               : std::nullopt;
             design_.reset();
             shown_ = true;
             if (wanted_)
@@ -75,9 +76,8 @@ class Placer final : public QObject {
             screen = QGuiApplication::primaryScreen();
         if (!screen)
             return;
-        const QPoint at =
-            fittedClientPosition(wanted_.value_or(window_->geometry().topLeft()), window_->size(),
-                                 frame, screen->availableGeometry());
+        const QPoint at = fittedClientPosition(wanted_.value_or(window_->geometry().topLeft()),
+                                               window_->size(), frame, screen->availableGeometry());
         // By the client area: a frame-exclusive position, whatever the window manager draws.
         window_->setGeometry(QRect(at, window_->size()));
     }

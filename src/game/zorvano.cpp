@@ -38,9 +38,7 @@ void styleFeedback(QLabel* label, double points, Qt::Alignment align, const QCol
     setForeColour(label, colour);
 }
 
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
 } // namespace
 
@@ -148,12 +146,8 @@ void Zorvano::compless_Click(int largest) {
     resetNumberFonts();
 }
 
-QLineEdit* Zorvano::answerBox() const {
-    return Txt_Numero[at(state_.Serie.Posizione_Mancante)];
-}
-QLabel* Zorvano::hiddenLabel() const {
-    return Lbl_Numero[at(state_.Serie.Posizione_Mancante)];
-}
+QLineEdit* Zorvano::answerBox() const { return Txt_Numero[at(state_.Serie.Posizione_Mancante)]; }
+QLabel* Zorvano::hiddenLabel() const { return Lbl_Numero[at(state_.Serie.Posizione_Mancante)]; }
 
 void Zorvano::Cmd_Via_Click() {
     if (!rules::startExercise(state_, platform_.random))
@@ -332,13 +326,9 @@ void Zorvano::Cmd_Stampa_Click() {
                 *Copie);
 }
 
-void Zorvano::Cmd_Calcolatore_Click() {
-    windows_.showCalculator();
-}
+void Zorvano::Cmd_Calcolatore_Click() { windows_.showCalculator(); }
 
-void Zorvano::Mnu_Istruzioni_Click() {
-    windows_.showInstructions();
-}
+void Zorvano::Mnu_Istruzioni_Click() { windows_.showInstructions(); }
 
 void Zorvano::Info_Click() {
     platform_.messages.show(this, QStringLiteral("Ortambra"),

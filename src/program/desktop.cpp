@@ -12,9 +12,7 @@
 
 namespace ortambra {
 
-QString qtTranslationsDirectory() {
-    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-}
+QString qtTranslationsDirectory() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }
 
 QTranslator* installQtItalian(QCoreApplication& app, const QString& directory) {
     // Loaded by file name, not by QLocale::system(): the game is Italian on any system.

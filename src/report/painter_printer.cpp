@@ -57,9 +57,7 @@ void PainterPrinter::write(const QString& text) {
     }
 }
 
-double PainterPrinter::lineHeight() const {
-    return QFontMetricsF(font_, &device_).lineSpacing();
-}
+double PainterPrinter::lineHeight() const { return QFontMetricsF(font_, &device_).lineSpacing(); }
 
 void PainterPrinter::newLine() {
     x_ = 0.0;
@@ -85,9 +83,9 @@ void PainterPrinter::draw(QString segment) {
     const QFontMetricsF metrics(font_, &device_);
     if (freshLine_) {
         // The blanks a line starts with indent its block; a continuation keeps them.
-        indent_ = segment.first(std::distance(
-            segment.cbegin(), std::find_if(segment.cbegin(), segment.cend(),
-                                           [](QChar c) { return c != u' '; })));
+        indent_ = segment.first(
+            std::distance(segment.cbegin(), std::find_if(segment.cbegin(), segment.cend(),
+                                                         [](QChar c) { return c != u' '; })));
         freshLine_ = false;
     }
     const double start = metrics.horizontalAdvance(indent_);

@@ -47,8 +47,8 @@ class PainterPrinter final : public Printer {
     QFont font_;
     double x_ = 0.0; // device pixels from the printable area's top left
     double y_ = 0.0;
-    bool freshLine_ = true; // nothing drawn on the current line yet
-    QString indent_;        // the blanks the current line started with
+    bool freshLine_ = true;    // nothing drawn on the current line yet
+    QString indent_;           // the blanks the current line started with
     bool pendingPage_ = false; // a page break asked for and not yet needed
     bool inkOnPage_ = false;
     int pages_ = 0;

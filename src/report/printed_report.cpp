@@ -11,24 +11,12 @@ using namespace report_text;
 
 void play(Printer& printer, const PrintStatement& statement) {
     switch (statement.op) {
-    case PrintStatement::Op::FontName:
-        printer.setFontName(statement.first);
-        break;
-    case PrintStatement::Op::FontSize:
-        printer.setFontSize(statement.points);
-        break;
-    case PrintStatement::Op::Position:
-        printer.setPosition(statement.twips);
-        break;
-    case PrintStatement::Op::Print:
-        printer.print(statement.first, statement.second);
-        break;
-    case PrintStatement::Op::NewPage:
-        printer.newPage();
-        break;
-    case PrintStatement::Op::EndDoc:
-        printer.endDoc();
-        break;
+    case PrintStatement::Op::FontName: printer.setFontName(statement.first); break;
+    case PrintStatement::Op::FontSize: printer.setFontSize(statement.points); break;
+    case PrintStatement::Op::Position: printer.setPosition(statement.twips); break;
+    case PrintStatement::Op::Print: printer.print(statement.first, statement.second); break;
+    case PrintStatement::Op::NewPage: printer.newPage(); break;
+    case PrintStatement::Op::EndDoc: printer.endDoc(); break;
     }
 }
 

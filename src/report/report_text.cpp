@@ -18,9 +18,7 @@ int lastArchived(const GameState& state) {
     return std::clamp(int{state.Num_Esercizio}, 0, GameState::MaxExercises);
 }
 
-QString blanks(int count) {
-    return QString(count, u' ');
-}
+QString blanks(int count) { return QString(count, u' '); }
 
 } // namespace report_text
 

@@ -85,6 +85,7 @@ class NumberTextTest : public QObject {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("general");
         QTest::addColumn<QString>("str");
+        // clang-format off
         QTest::newRow("zero") << 0.0 << "0" << " 0";
         QTest::newRow("minus zero") << -0.0 << "0" << " 0";
         QTest::newRow("whole") << 7.0 << "7" << " 7";
@@ -98,6 +99,7 @@ class NumberTextTest : public QObject {
         QTest::newRow("one third") << 1.0 / 3.0 << "0.333333333333333" << " 0.333333333333333";
         QTest::newRow("small") << 1e-20 << "1E-20" << " 1E-20";
         QTest::newRow("largest") << DBL_MAX << "1.79769313486232E+308" << " 1.79769313486232E+308";
+        // clang-format on
     }
     void texts() {
         QFETCH(double, value);

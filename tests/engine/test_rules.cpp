@@ -13,9 +13,7 @@ namespace {
 
 constexpr Int16 top = std::numeric_limits<Int16>::max();
 
-std::size_t at(int n) {
-    return static_cast<std::size_t>(n);
-}
+std::size_t at(int n) { return static_cast<std::size_t>(n); }
 
 const QString wrong = QString::fromUtf8("  Non è esatto!");
 const QString helpNote = QStringLiteral("Chiesto aiuto");

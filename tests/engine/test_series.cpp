@@ -100,9 +100,11 @@ class SeriesTest : public QObject {
                 std::array<int, 5> hiddenSeen{};
                 for (int round = 0; round < 400; ++round) {
                     const Series s = drawSeries(mode, n, random);
-                    const QString where = QString("mode %1 N %2 round %3").arg(mode).arg(n).arg(round);
+                    const QString where =
+                        QString("mode %1 N %2 round %3").arg(mode).arg(n).arg(round);
                     QVERIFY2(s.Ritmo == 2 || s.Ritmo == 3, qPrintable(where));
-                    QVERIFY2(s.Posizione_Mancante >= 0 && s.Posizione_Mancante <= 4, qPrintable(where));
+                    QVERIFY2(s.Posizione_Mancante >= 0 && s.Posizione_Mancante <= 4,
+                             qPrintable(where));
                     ++hiddenSeen[static_cast<std::size_t>(s.Posizione_Mancante)];
                     for (int j = 0; j < s.Ritmo; ++j) {
                         const auto step = s.Passi[static_cast<std::size_t>(j)];

@@ -177,6 +177,7 @@ class CalcolatoreTest : public QObject {
         QTest::addColumn<QString>("shown");
         QTest::addColumn<double>("stored");
         const QLocale c = QLocale::c();
+        // clang-format off
         QTest::newRow("it diviso") << italian << "Diviso" << "7" << "2" << "3,5" << 3.5;
         QTest::newRow("C diviso") << c << "Diviso" << "7" << "2" << "3.5" << 3.5;
         QTest::newRow("it più") << italian << "Più" << "7" << "2" << "9" << 9.0;
@@ -192,6 +193,7 @@ class CalcolatoreTest : public QObject {
                                       << "1E+20" << 1e20;
         QTest::newRow("C exponent operand") << c << "Per" << "1e308" << "1.5" << "1.5e+308"
                                             << 1.5e308;
+        // clang-format on
     }
     void operations() {
         QFETCH(QLocale, locale);
@@ -239,7 +241,7 @@ class CalcolatoreTest : public QObject {
             run.shared.Risultato = 99;
             keys.click("Cmd_Ricalcola");
             keys.compute("1", "1");
-            QCOMPARE(keys.result(), ""); // nothing computed into the cleared label
+            QCOMPARE(keys.result(), "");         // nothing computed into the cleared label
             QCOMPARE(run.shared.Risultato, 0.0); // still re-read from it
             QCOMPARE(keys.hintLine(), hint);
         }
@@ -285,9 +287,11 @@ class CalcolatoreTest : public QObject {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         for (const auto& entry : {std::pair{"it", italian}, {"C", QLocale::c()}}) {
-            const auto row = [&, tag = entry.first, locale = entry.second](const char* what) -> QTestData& {
+            const auto row = [&, tag = entry.first,
+                              locale = entry.second](const char* what) -> QTestData& {
                 return QTest::addRow("%s %s", tag, what) << locale;
             };
+            // clang-format off
             row("divided by zero") << "Diviso" << "7" << "0";
             row("zero divided by zero") << "Diviso" << "0" << "";
             row("negative divided by zero") << "Diviso" << "-7" << "abc";
@@ -296,6 +300,7 @@ class CalcolatoreTest : public QObject {
             row("difference overflow") << "Meno" << "-1e308" << "1e308";
             row("quotient overflow") << "Diviso" << "1e300" << "1e-300";
             row("operand past the range") << "Per" << "1e999" << "1";
+            // clang-format on
         }
     }
     void impossibleOperations() {
@@ -378,12 +383,14 @@ class CalcolatoreTest : public QObject {
         QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("lines");
+        // clang-format off
         QTest::newRow("short") << "12" << "Per" << "3" << "36" << 1;
         QTest::newRow("a million") << "1000" << "Per" << "1000" << "1000000" << 1;
         QTest::newRow("a third") << "1" << "Diviso" << "3" << "0,333333333333333" << 2;
         QTest::newRow("negative third") << "-1" << "Diviso" << "3" << "-0,333333333333333" << 2;
         QTest::newRow("huge") << "123456789012345" << "Per" << "1e290"
                               << "1,23456789012345E+304" << 2;
+        // clang-format on
     }
     void longResultsWhole() {
         QFETCH(QString, a);
@@ -414,8 +421,7 @@ class CalcolatoreTest : public QObject {
         // The next short result is drawn in the full size again.
         keys.typeOperation("Per");
         keys.compute("2", "3");
-        QCOMPARE(fittedText(label, {.minimumPoints = 8.0, .maxLines = 2}).font.pointSizeF(),
-                 18.0);
+        QCOMPARE(fittedText(label, {.minimumPoints = 8.0, .maxLines = 2}).font.pointSizeF(), 18.0);
     }
 
     void resultGoesIntoTheAnswerBox_data() {

@@ -308,18 +308,10 @@ class SecondaryWindows : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&instructions));
         auto* close = control<QPushButton>(&instructions, "Cmd_Conferma");
         switch (way) {
-        case 0:
-            QTest::keyClick(&instructions, Qt::Key_C, Qt::AltModifier);
-            break;
-        case 1:
-            QTest::keyClick(close, Qt::Key_Return);
-            break;
-        case 2:
-            QTest::keyClick(close, Qt::Key_Space);
-            break;
-        default:
-            QTest::mouseClick(close, Qt::LeftButton);
-            break;
+        case 0: QTest::keyClick(&instructions, Qt::Key_C, Qt::AltModifier); break;
+        case 1: QTest::keyClick(close, Qt::Key_Return); break;
+        case 2: QTest::keyClick(close, Qt::Key_Space); break;
+        default: QTest::mouseClick(close, Qt::LeftButton); break;
         }
         // An access key presses the button visibly first.
         QVERIFY(QTest::qWaitFor([&] { return instructions.isHidden(); }));

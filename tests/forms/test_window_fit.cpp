@@ -15,8 +15,8 @@
 #include <QAction>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QMenu>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointingDevice>
 #include <QtTest>
@@ -104,16 +104,14 @@ class WindowFit : public QObject {
         QTest::addColumn<QRect>("available");
         QTest::addColumn<QPoint>("placed");
         // Fits where it was drawn: stays there, by its client area.
-        QTest::newRow("registration 1024x768")
-            << QPoint(123, 74) << QSize(792, 566) << openbox << withPanel(1024, 768)
-            << QPoint(123, 74);
+        QTest::newRow("registration 1024x768") << QPoint(123, 74) << QSize(792, 566) << openbox
+                                               << withPanel(1024, 768) << QPoint(123, 74);
         QTest::newRow("main compact, bare X server")
             << QPoint(34, 82) << QSize(742, 518) << QMargins() << QRect(0, 0, 800, 600)
             << QPoint(34, 82);
         // The standard calculator runs past the panel: up just far enough.
-        QTest::newRow("calculator over the panel")
-            << QPoint(531, 619) << QSize(361, 133) << openbox << withPanel(1024, 768)
-            << QPoint(531, 601);
+        QTest::newRow("calculator over the panel") << QPoint(531, 619) << QSize(361, 133) << openbox
+                                                   << withPanel(1024, 768) << QPoint(531, 601);
         QTest::newRow("main compact 800x600 with panel")
             << QPoint(34, 82) << QSize(742, 518) << openbox << withPanel(800, 600)
             << QPoint(34, 48);
@@ -123,15 +121,13 @@ class WindowFit : public QObject {
         QTest::newRow("left panel") << QPoint(10, 100) << QSize(100, 100) << openbox
                                     << QRect(48, 0, 976, 768) << QPoint(49, 100);
         // Larger than the screen: the top-left corner, title bar first, stays on screen.
-        QTest::newRow("scale 2 on 1920x1080")
-            << QPoint(113, 82) << QSize(880, 568) << openbox << QRect(0, 0, 960, 525)
-            << QPoint(79, 23);
+        QTest::newRow("scale 2 on 1920x1080") << QPoint(113, 82) << QSize(880, 568) << openbox
+                                              << QRect(0, 0, 960, 525) << QPoint(79, 23);
         QTest::newRow("wider and taller than the screen")
             << QPoint(113, 82) << QSize(1200, 900) << openbox << QRect(0, 0, 960, 525)
             << QPoint(1, 23);
-        QTest::newRow("screen not at the origin")
-            << QPoint(531, 619) << QSize(361, 133) << openbox << QRect(1024, 0, 800, 570)
-            << QPoint(1025, 433);
+        QTest::newRow("screen not at the origin") << QPoint(531, 619) << QSize(361, 133) << openbox
+                                                  << QRect(1024, 0, 800, 570) << QPoint(1025, 433);
     }
 
     // The factor a window is drawn at: 1 where it fits, otherwise just enough to fit, never so
@@ -143,20 +139,24 @@ class WindowFit : public QObject {
         QTest::addColumn<double>("factor");
         const QSize compactMain(742, 497), standardMain(880, 547);
         const QSize compactRegistration(738, 516), standardRegistration(792, 566);
-        QTest::newRow("800x480, registration") << Desk{{800, 480}} << compactRegistration << 0 << 0.831;
+        QTest::newRow("800x480, registration")
+            << Desk{{800, 480}} << compactRegistration << 0 << 0.831;
         QTest::newRow("800x480, main") << Desk{{800, 480}} << compactMain << 19 << 0.824;
         QTest::newRow("1024x600, registration")
             << Desk{{1024, 600}} << standardRegistration << 0 << 0.969;
         QTest::newRow("1024x600, main") << Desk{{1024, 600}} << standardMain << 19 << 0.968;
-        QTest::newRow("1280x800 at 1.5, main") << Desk{{1280, 800}, 1.5} << compactMain << 19 << 0.965;
+        QTest::newRow("1280x800 at 1.5, main")
+            << Desk{{1280, 800}, 1.5} << compactMain << 19 << 0.965;
         QTest::newRow("1366x768 at 1.25, main: fits")
             << Desk{{1366, 768}, 1.25} << standardMain << 19 << 1.0;
         QTest::newRow("1366x768 at 1.25, registration: fits")
             << Desk{{1366, 768}, 1.25} << standardRegistration << 0 << 1.0;
         QTest::newRow("1366x768 at 1.5, registration")
             << Desk{{1366, 768}, 1.5} << compactRegistration << 0 << 0.926;
-        QTest::newRow("1366x768 at 1.5, main") << Desk{{1366, 768}, 1.5} << compactMain << 19 << 0.923;
-        QTest::newRow("1920x1080 at 2, main") << Desk{{1920, 1080}, 2.0} << compactMain << 19 << 0.995;
+        QTest::newRow("1366x768 at 1.5, main")
+            << Desk{{1366, 768}, 1.5} << compactMain << 19 << 0.923;
+        QTest::newRow("1920x1080 at 2, main")
+            << Desk{{1920, 1080}, 2.0} << compactMain << 19 << 0.995;
         QTest::newRow("1024x768, main: fits") << Desk{{1024, 768}} << standardMain << 19 << 1.0;
         QTest::newRow("800x480 at 2, main") << Desk{{800, 480}, 2.0} << compactMain << 19 << 0.392;
         QTest::newRow("calculator on 800x480 at 2")
@@ -177,8 +177,7 @@ class WindowFit : public QObject {
             return QSize(qRound(client.width() * f), qRound(client.height() * f)) +
                    (window - client) + QSize(2, desk.frame().top() + 1);
         };
-        const double found =
-            fitFactor(window, client, desk.frame(), desk.available(), desk.scale);
+        const double found = fitFactor(window, client, desk.frame(), desk.available(), desk.scale);
         QCOMPARE(found, factor);
         const QSize room = desk.available();
         const QSize drawn = outer(found);
@@ -214,12 +213,11 @@ class WindowFit : public QObject {
             << QMargins(1, 31, 1, 1);
         QTest::newRow("Wayland, frames drawn by the compositor")
             << "wayland-egl" << output << output << QMargins() << QRect(0, 0, 800, 432) << title;
-        QTest::newRow("Wayland, panel known")
-            << "wayland" << output << QRect(0, 32, 800, 448) << title << QRect(0, 32, 800, 448)
-            << title;
-        QTest::newRow("Wayland, tiny output") << "wayland" << QRect(0, 0, 320, 160)
-                                              << QRect(0, 0, 320, 160) << title
-                                              << QRect(0, 0, 320, 120) << title;
+        QTest::newRow("Wayland, panel known") << "wayland" << output << QRect(0, 32, 800, 448)
+                                              << title << QRect(0, 32, 800, 448) << title;
+        QTest::newRow("Wayland, tiny output")
+            << "wayland" << QRect(0, 0, 320, 160) << QRect(0, 0, 320, 160) << title
+            << QRect(0, 0, 320, 120) << title;
     }
     void roomOnEachWindowSystem() {
         QFETCH(QString, platform);
@@ -289,9 +287,9 @@ class WindowFit : public QObject {
                 if (designedClient->rect().contains(design))
                     QVERIFY2(client->rect().contains(place), qPrintable(what));
                 for (const auto& [now, then] : {std::pair{place.left(), design.left()},
-                                               {place.top(), design.top()},
-                                               {place.right() + 1, design.right() + 1},
-                                               {place.bottom() + 1, design.bottom() + 1}})
+                                                {place.top(), design.top()},
+                                                {place.right() + 1, design.right() + 1},
+                                                {place.bottom() + 1, design.bottom() + 1}})
                     QVERIFY2(std::abs(now - then * f) <= 0.5, qPrintable(what));
             }
         }
@@ -409,8 +407,7 @@ class WindowFit : public QObject {
             QCOMPARE(label->font().pointSizeF(), points); // the layout's size stays the label's
             const FittedText drawn = fittedText(label, {});
             QCOMPARE(drawn.lines, QStringList{label->text()});
-            QVERIFY2(textWidth(drawn) <= label->contentsRect().width(),
-                     qPrintable(label->text()));
+            QVERIFY2(textWidth(drawn) <= label->contentsRect().width(), qPrintable(label->text()));
             // No smaller than needed: a quarter point more would not fit.
             if (drawn.font.pointSizeF() < points) {
                 QFont larger = drawn.font;
@@ -425,7 +422,8 @@ class WindowFit : public QObject {
         QLabel* million = rig.number(5);
         const int full = inkHeight(rig.number(1));
         const int shrunk = inkHeight(million);
-        QVERIFY2(shrunk > 0 && shrunk < full * 0.8, qPrintable(QString("%1 vs %2").arg(shrunk).arg(full)));
+        QVERIFY2(shrunk > 0 && shrunk < full * 0.8,
+                 qPrintable(QString("%1 vs %2").arg(shrunk).arg(full)));
 
         // A two-digit number afterwards is drawn in the layout's size again.
         million->setText(QStringLiteral("12"));

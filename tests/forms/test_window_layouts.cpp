@@ -12,11 +12,11 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 #include <map>
 
@@ -32,16 +32,10 @@ struct Place {
 using Places = std::vector<Place>;
 
 // 15 twips make a pixel; the few lengths that are not whole pixels go to the nearest one.
-int px(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-QRect pixels(const Place& p) {
-    return {px(p.left), px(p.top), px(p.width), px(p.height)};
-}
+int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+QRect pixels(const Place& p) { return {px(p.left), px(p.top), px(p.width), px(p.height)}; }
 
-QString element(const char* base, int i) {
-    return QStringLiteral("%1(%2)").arg(base).arg(i);
-}
+QString element(const char* base, int i) { return QStringLiteral("%1(%2)").arg(base).arg(i); }
 
 void addRow(Places& places, const char* base, const std::array<int, 6>& lefts, int top, int width,
             int height) {
@@ -144,9 +138,7 @@ QString captionOf(const QWidget* w) {
     return {};
 }
 
-QColor textColour(const QWidget* w) {
-    return w->palette().color(QPalette::WindowText);
-}
+QColor textColour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
 
 // The controls a window shows its pupil, by name.
 std::map<QString, QWidget*> controlsOf(QWidget* client) {

@@ -29,8 +29,8 @@ QPalette themePalette(const QString& theme) {
     const bool dark = theme == QLatin1String("dark"); // as Adwaita's dark style or qt6ct's "darker"
     const QColor ground = dark ? QColor(0x35, 0x35, 0x35) : QColor(Qt::black);
     const QColor text = dark ? QColor(0xee, 0xee, 0xee) : QColor(Qt::yellow); // else high contrast
-    QPalette palette(text, ground, ground.lighter(150), ground.darker(150), ground.darker(120), text,
-                     Qt::white, dark ? QColor(0x2d, 0x2d, 0x2d) : ground, ground);
+    QPalette palette(text, ground, ground.lighter(150), ground.darker(150), ground.darker(120),
+                     text, Qt::white, dark ? QColor(0x2d, 0x2d, 0x2d) : ground, ground);
     palette.setColor(QPalette::ButtonText, text);
     palette.setColor(QPalette::ToolTipBase, ground);
     palette.setColor(QPalette::ToolTipText, text);
@@ -148,8 +148,10 @@ QString differences(const QImage& designed, const QImage& themed) {
                 first = QStringLiteral("(%1, %2) %3 instead of %4")
                             .arg(x)
                             .arg(y)
-                            .arg(QColor(themed.pixel(x, y)).name(), QColor(designed.pixel(x, y)).name());
-    return count ? QStringLiteral("%1 pixels differ, first at %2").arg(count).arg(first) : QString();
+                            .arg(QColor(themed.pixel(x, y)).name(),
+                                 QColor(designed.pixel(x, y)).name());
+    return count ? QStringLiteral("%1 pixels differ, first at %2").arg(count).arg(first)
+                 : QString();
 }
 
 } // namespace
@@ -160,7 +162,8 @@ class WindowTheme : public QObject {
   private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        QApplication::setCursorFlashTime(0); // a caret that never blinks is drawn the same each time
+        QApplication::setCursorFlashTime(
+            0); // a caret that never blinks is drawn the same each time
         QApplication::setStyle(QStringLiteral("Fusion")); // whatever the developer's desktop has
         standard = QApplication::palette();
     }
@@ -211,7 +214,6 @@ class WindowTheme : public QObject {
         QVERIFY2(wrong.isEmpty(), qPrintable("started under the theme: " + wrong));
         QToolTip::showText({}, {});
     }
-
 
   private:
     QPalette standard;

@@ -15,7 +15,9 @@ namespace {
 
 // Sums, N = 3 (the start settings).
 // Doppio 3, 3, 1 with h = 2: 3, 6, [7], 10, 13, 14.
-void pushSevenHidden(FakeRandom& random) { random.push({0.4f, almostOne, almostOne, almostOne, 0.0f}); }
+void pushSevenHidden(FakeRandom& random) {
+    random.push({0.4f, almostOne, almostOne, almostOne, 0.0f});
+}
 // Triplo 3, 3 with h = 3: 3, 6, 9, [12], 15, 18.
 void pushTwelveHidden(FakeRandom& random) { random.push({0.6f, 0.0f, almostOne, almostOne}); }
 // Triplo 2, 3 with h = 0: [2], 5, 7, 10, 12, 15.
@@ -33,7 +35,7 @@ struct Snapshot {
     explicit Snapshot(const MainWindowRig& rig)
         : state(rig.state()), feedback(caption(rig.label("Lbl_Risultati"))),
           feedbackVisible(rig.label("Lbl_Risultati")->isVisible()) {
-        const char* names[] = {"Cmd_Via", "Cmd_Facile", "Cmd_Help", "Cmd_Soluzione",
+        const char* names[] = {"Cmd_Via",       "Cmd_Facile", "Cmd_Help",       "Cmd_Soluzione",
                                "Cmd_Risultati", "Cmd_Stampa", "Cmd_Calcolatore"};
         for (std::size_t i = 0; i < enabled.size(); ++i)
             enabled[i] = rig.button(names[i])->isEnabled();
@@ -172,12 +174,14 @@ class GameLoopTest : public QObject {
             const char* typed;
             const char* feedback; // null for a right answer
         };
-        const Case sevens[] = {{" 7", nullptr}, {"7.0", nullptr}, {"7 7", " 77"},
-                               {"7abc", nullptr}, {"70e-1", nullptr}, {"4.5", " 4"},
-                               {"-3", "-3"}, {"2.5", " 2"}, {"3.5", " 4"},
-                               {"6.9999999999", " 7"}, {"99999", " 99999"},
-                               {"-40000", "-40000"}, {"1e30", " 1E+30"},
-                               {"1e999", " 1.79769313486232E+308"}, {"7,5", nullptr}};
+        const Case sevens[] = {{" 7", nullptr},     {"7.0", nullptr},
+                               {"7 7", " 77"},      {"7abc", nullptr},
+                               {"70e-1", nullptr},  {"4.5", " 4"},
+                               {"-3", "-3"},        {"2.5", " 2"},
+                               {"3.5", " 4"},       {"6.9999999999", " 7"},
+                               {"99999", " 99999"}, {"-40000", "-40000"},
+                               {"1e30", " 1E+30"},  {"1e999", " 1.79769313486232E+308"},
+                               {"7,5", nullptr}};
         for (const auto& c : sevens) {
             MainWindowRig rig;
             pushSevenHidden(rig.platform.random);
@@ -214,7 +218,7 @@ class GameLoopTest : public QObject {
         QTest::keyClicks(box, "a7-. x");
         QCOMPARE(box->text(), QStringLiteral("a7-. x")); // nothing is filtered
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(returns.count(), 1); // nor is Enter swallowed
+        QCOMPARE(returns.count(), 1);           // nor is Enter swallowed
         QCOMPARE(rig.state().Errori, Int16{0}); // and the text reads as no number
         box->clear();
         QTest::keyClicks(box, "7");

@@ -72,8 +72,8 @@ class ZorvanoTest : public QObject {
             bar << action->text();
             QVERIFY(!action->isCheckable());
         }
-        QCOMPARE(bar, (QStringList{QString::fromUtf8("Difficoltà"), QString::fromUtf8("Complessità"),
-                                   "Istruzioni", "&?"}));
+        QCOMPARE(bar, (QStringList{QString::fromUtf8("Difficoltà"),
+                                   QString::fromUtf8("Complessità"), "Istruzioni", "&?"}));
 
         const struct {
             const char* entry;
@@ -90,8 +90,8 @@ class ZorvanoTest : public QObject {
             QCOMPARE(caption(rig.label("Lbl_Difficoltà")), QString::fromUtf8(m.caption));
         }
 
-        const char* names[] = {"due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove",
-                               "dieci"};
+        const char* names[] = {"due",   "tre",  "quattro", "cinque", "sei",
+                               "sette", "otto", "nove",    "dieci"};
         for (int n = 2; n <= 10; ++n) {
             menuAction(rig.window, names[n - 2])->trigger();
             QCOMPARE(rig.state().Massimo, static_cast<Int16>(n));
@@ -166,8 +166,8 @@ class ZorvanoTest : public QObject {
         QVERIFY(rig.answer(2)->text().isEmpty());
         QCOMPARE(backColour(rig.answer(2)), colours::lightGrey);
         QVERIFY(rig.answer(2)->hasFocus());
-        for (const char* off : {"Cmd_Via", "Cmd_Risultati", "Cmd_Stampa", "Cmd_Facile",
-                                "Cmd_Help", "Cmd_Soluzione"})
+        for (const char* off :
+             {"Cmd_Via", "Cmd_Risultati", "Cmd_Stampa", "Cmd_Facile", "Cmd_Help", "Cmd_Soluzione"})
             QVERIFY2(!rig.button(off)->isEnabled(), off);
         QVERIFY(!rig.label("Lbl_Risultati")->isVisible());
         QVERIFY(!rig.label("Lbl_Per_Iniziare")->isVisible());
@@ -207,9 +207,11 @@ class ZorvanoTest : public QObject {
             QCOMPARE(s.Archivio_Inizio[n] == "1", rig.op(0)->text() == "x");
             QCOMPARE(rig.visibleAnswers().size(), std::size_t{1});
             // Leave each exercise as a pupil may: right, or after a wrong answer.
-            rig.answerWith(round % 4 == 0 ? QStringLiteral("99999") : generalText(rig.hiddenValue()));
+            rig.answerWith(round % 4 == 0 ? QStringLiteral("99999")
+                                          : generalText(rig.hiddenValue()));
         }
-        QCOMPARE(rig.state().Esercizi_Bassa + rig.state().Esercizi_Media + rig.state().Esercizi_Alta,
+        QCOMPARE(rig.state().Esercizi_Bassa + rig.state().Esercizi_Media +
+                     rig.state().Esercizi_Alta,
                  99);
     }
 
@@ -236,10 +238,18 @@ class ZorvanoTest : public QObject {
             std::array<QColor, 6> expected;
         };
         const Case cases[] = {
-            {almostOne, true, {lightGreen, lightGreen, lightGreen, lightYellow, lightYellow, lightYellow}},
-            {0.0f, true, {lightGreen, lightGreen, lightYellow, lightYellow, lightGreen, lightGreen}},
-            {almostOne, false, {lightYellow, lightYellow, lightYellow, lightYellow, lightYellow, lightYellow}},
-            {0.0f, false, {lightYellow, lightYellow, lightYellow, lightYellow, lightYellow, lightYellow}},
+            {almostOne,
+             true,
+             {lightGreen, lightGreen, lightGreen, lightYellow, lightYellow, lightYellow}},
+            {0.0f,
+             true,
+             {lightGreen, lightGreen, lightYellow, lightYellow, lightGreen, lightGreen}},
+            {almostOne,
+             false,
+             {lightYellow, lightYellow, lightYellow, lightYellow, lightYellow, lightYellow}},
+            {0.0f,
+             false,
+             {lightYellow, lightYellow, lightYellow, lightYellow, lightYellow, lightYellow}},
         };
         for (const auto& c : cases) {
             MainWindowRig rig;

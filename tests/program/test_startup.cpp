@@ -212,9 +212,8 @@ class Startup : public QObject {
         else
             windows.registration().close();
         QCOMPARE(run.test.quits, 1);
-        QVERIFY(!windowsCreated().contains(windows.layoutSet() == LayoutSet::Compact
-                                               ? "Zorvano_m"
-                                               : "Zorvano"));
+        QVERIFY(!windowsCreated().contains(windows.layoutSet() == LayoutSet::Compact ? "Zorvano_m"
+                                                                                     : "Zorvano"));
     }
 
     // The main window's buttons answer to their access keys.

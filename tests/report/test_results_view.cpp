@@ -14,9 +14,7 @@ const QDate monday(2026, 12, 7);
 const QLocale italian(QLocale::Italian, QLocale::Italy);
 
 // The list rows of exercise n: seven from row 4 + 7 * (n - 1).
-QStringList block(const QStringList& rows, int n) {
-    return rows.mid(4 + 7 * (n - 1), 7);
-}
+QStringList block(const QStringList& rows, int n) { return rows.mid(4 + 7 * (n - 1), 7); }
 
 } // namespace
 

@@ -18,12 +18,8 @@ QString str(double value) {
     return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits;
 }
 // Archived texts as the labels showed them: plain digits, so the number text adds a blank.
-QString str(const QString& label) {
-    return u' ' + label;
-}
-QString blanks(int count) {
-    return QString(count, u' ');
-}
+QString str(const QString& label) { return u' ' + label; }
+QString blanks(int count) { return QString(count, u' '); }
 
 // Blanks before and after the step of each group of the series row.
 struct Spacing {

@@ -36,9 +36,8 @@ const char* const junk[] = {"",      "   ",    "abc",    "1e999", "-1e999", "-0"
                             "3,5",   "1e-999", "2.5",    "+8",    "  9",    "١٢",  "１"};
 const char* const names[] = {"", "Anna", "Zoë Bianchi", "  Luca  ", "4ª B", "O'Brien-Rossi"};
 // Names pasted with line breaks and other control characters, shown as blanks in every view.
-const char* const pastedNames[] = {"Marco\nBianchi", "A\tB",          "x\r\ny",
-                                   "fine\x7f",       "\u0085sì",      "riga\u2028nuova",
-                                   "fine\u2029"};
+const char* const pastedNames[] = {"Marco\nBianchi",  "A\tB",      "x\r\ny", "fine\x7f", "\u0085sì",
+                                   "riga\u2028nuova", "fine\u2029"};
 const char* const menuEntries[] = {"solosomme", "soloprodotti", "sommeprodotti", "due",
                                    "tre",       "quattro",      "cinque",        "sei",
                                    "sette",     "otto",         "nove",          "dieci"};
@@ -267,11 +266,8 @@ class Soak {
             return;
         }
         switch (b) {
-        case Via:
-            return startedExercise();
-        case Facile:
-            facilitated_ = !facilitated_;
-            return;
+        case Via: return startedExercise();
+        case Facile: facilitated_ = !facilitated_; return;
         case Help:
         case Soluzione:
             Tally::bump(tally_.helps);
@@ -291,8 +287,7 @@ class Soak {
                      !d.isEmpty())
                 pending_ = d;
             return;
-        default:
-            return;
+        default: return;
         }
     }
 

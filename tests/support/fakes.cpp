@@ -11,8 +11,12 @@ MessageBoxes::Answer FakeMessageBoxes::show(QWidget*, const QString& title, cons
 }
 
 TestPlatform::TestPlatform(std::mt19937::result_type seed, QLocale locale)
-    : random(seed),
-      platform{random, messages, [] { return QDate(2026, 12, 7); }, std::move(locale),
-               [this] { ++quits; }, printing, screen} {}
+    : random(seed), platform{random,
+                             messages,
+                             [] { return QDate(2026, 12, 7); },
+                             std::move(locale),
+                             [this] { ++quits; },
+                             printing,
+                             screen} {}
 
 } // namespace ortambra::testing

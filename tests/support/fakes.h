@@ -32,8 +32,8 @@ class FakeMessageBoxes final : public MessageBoxes {
 class FakeScreen final : public ScreenSize {
   public:
     explicit FakeScreen(QSize size, QRect available = {}, double ratio = 1.0)
-        : size_(size), available_(available.isNull() ? QRect({}, size) : available),
-          ratio_(ratio) {}
+        : size_(size), available_(available.isNull() ? QRect({}, size) : available), ratio_(ratio) {
+    }
     QSize primary() const override { return size_; }
     QRect available() const override { return available_; }
     double pixelRatio() const override { return ratio_; }

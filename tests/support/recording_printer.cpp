@@ -14,16 +14,10 @@ void RecordingPrinter::setPosition(QPoint twips) {
 void RecordingPrinter::print(const QString& first, const QString& second) {
     statements.push_back(PrintStatement::print(first, second));
 }
-void RecordingPrinter::newPage() {
-    statements.push_back(PrintStatement::newPage());
-}
-void RecordingPrinter::endDoc() {
-    statements.push_back(PrintStatement::endDoc());
-}
+void RecordingPrinter::newPage() { statements.push_back(PrintStatement::newPage()); }
+void RecordingPrinter::endDoc() { statements.push_back(PrintStatement::endDoc()); }
 
-QStringList RecordingPrinter::transcript() const {
-    return describe(statements);
-}
+QStringList RecordingPrinter::transcript() const { return describe(statements); }
 
 std::vector<RecordingPrinter::Printed> RecordingPrinter::printed() const {
     std::vector<Printed> result;
@@ -40,19 +34,15 @@ std::vector<RecordingPrinter::Printed> RecordingPrinter::printed() const {
 QString describe(const PrintStatement& s) {
     const auto shown = [](QString text) { return text.replace(u'\r', QStringLiteral("<cr>")); };
     switch (s.op) {
-    case PrintStatement::Op::FontName:
-        return QStringLiteral("font ") + s.first;
-    case PrintStatement::Op::FontSize:
-        return QStringLiteral("size ") + QString::number(s.points);
+    case PrintStatement::Op::FontName: return QStringLiteral("font ") + s.first;
+    case PrintStatement::Op::FontSize: return QStringLiteral("size ") + QString::number(s.points);
     case PrintStatement::Op::Position:
         return QStringLiteral("at %1,%2").arg(s.twips.x()).arg(s.twips.y());
     case PrintStatement::Op::Print:
         return QStringLiteral("print [") + shown(s.first) +
                (s.second.isEmpty() ? QString() : QStringLiteral("][") + shown(s.second)) + u']';
-    case PrintStatement::Op::NewPage:
-        return QStringLiteral("page");
-    case PrintStatement::Op::EndDoc:
-        return QStringLiteral("end");
+    case PrintStatement::Op::NewPage: return QStringLiteral("page");
+    case PrintStatement::Op::EndDoc: return QStringLiteral("end");
     }
     return {};
 }
