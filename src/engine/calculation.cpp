@@ -26,18 +26,23 @@ bool showable(double value) {
 
 } // namespace
 
-std::optional<double> calculate(int operation, double a, double b) {
+std::optional<CalculatorOperation> calculatorOperation(int listIndex) {
+    if (listIndex < 0 || listIndex > static_cast<int>(CalculatorOperation::Diviso))
+        return std::nullopt;
+    return static_cast<CalculatorOperation>(listIndex);
+}
+
+std::optional<double> calculate(CalculatorOperation operation, double a, double b) {
     double result = 0.0;
     switch (operation) {
-    case Per: result = a * b; break;
-    case Piu: result = a + b; break;
-    case Meno: result = a - b; break;
-    case Diviso:
+    case CalculatorOperation::Per: result = a * b; break;
+    case CalculatorOperation::Piu: result = a + b; break;
+    case CalculatorOperation::Meno: result = a - b; break;
+    case CalculatorOperation::Diviso:
         if (b == 0.0)
             return std::nullopt; // a ÷ 0 and 0 ÷ 0 alike
         result = a / b;
         break;
-    default: return std::nullopt;
     }
     if (!std::isfinite(result) || !showable(result))
         return std::nullopt;

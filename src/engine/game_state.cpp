@@ -10,13 +10,12 @@ void GameState::refreshCleanSuccesses() {
 void GameState::archive(int n, const Series& series) {
     if (n < 1 || n > MaxExercises)
         return; // nothing is ever written past the tables
-    const auto row = static_cast<std::size_t>(n);
+    const auto row = at(n);
     Archivio_Inizio[row] = QString::number(series.startValue());
-    for (int k = 0; k < 6; ++k) {
-        const auto col = static_cast<std::size_t>(k);
-        Archivio_Numeri[row][col] = series.Numeri[col];
-        Archivio_Passi[row][col] = series.stepAt(k);
-        Archivio_Operatori[row][col] = operatorCaption(series.opAt(k));
+    for (int k = 0; k < SeriesLength; ++k) {
+        Archivio_Numeri[row][at(k)] = series.Numeri[at(k)];
+        Archivio_Passi[row][at(k)] = series.stepAt(k);
+        Archivio_Operatori[row][at(k)] = operatorCaption(series.opAt(k));
     }
 }
 

@@ -17,7 +17,7 @@ struct GameState {
 
     // Settings, changed from the menus and the facilitated toggle.
     Int16 Massimo = 3;
-    Int16 Operazioni = OnlySums;
+    Mode Operazioni = Mode::OnlySums;
     bool Facilitato = false;
 
     // Counters, never reset during a run.
@@ -38,10 +38,10 @@ struct GameState {
     Int16 Numero_Errato = 0;
 
     // History, one row per exercise.
-    PerExercise<std::array<double, 6>> Archivio_Numeri{};
-    PerExercise<std::array<Int16, 6>> Archivio_Passi{};
+    PerExercise<std::array<double, SeriesLength>> Archivio_Numeri{};
+    PerExercise<std::array<Int16, SeriesLength>> Archivio_Passi{};
     PerExercise<QString> Archivio_Inizio{};
-    PerExercise<std::array<QString, 6>> Archivio_Operatori{};
+    PerExercise<std::array<QString, SeriesLength>> Archivio_Operatori{};
     PerExercise<double> Risposte{};
     PerExercise<Int16> Errori_Esercizio{};
     PerExercise<QString> Nota_Facilitato{};

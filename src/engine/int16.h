@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -19,5 +21,11 @@ constexpr Int16 saturatingAdd(Int16 value, int delta) {
 }
 
 constexpr void increment(Int16& counter) { counter = saturatingAdd(counter, 1); }
+
+// A game index (a position, an exercise, a line) as the position in its table.
+constexpr std::size_t at(int index) {
+    assert(index >= 0);
+    return static_cast<std::size_t>(index);
+}
 
 } // namespace ortambra

@@ -7,10 +7,6 @@
 
 namespace ortambra::rules {
 
-namespace {
-std::size_t row(Int16 n) { return static_cast<std::size_t>(n); }
-} // namespace
-
 bool startExercise(GameState& state, RandomSource& random) {
     if (state.exercisesExhausted())
         return false;
@@ -18,13 +14,13 @@ bool startExercise(GameState& state, RandomSource& random) {
     const Int16 n = state.Num_Esercizio;
     if (state.Facilitato) {
         increment(state.Facilitati);
-        state.Nota_Facilitato[row(n)] = QStringLiteral("Facilitato");
+        state.Nota_Facilitato[at(n)] = QStringLiteral("Facilitato");
     }
-    state.Serie = drawSeries(static_cast<Mode>(state.Operazioni), state.Massimo, random);
+    state.Serie = drawSeries(state.Operazioni, state.Massimo, random);
     switch (state.Operazioni) {
-    case OnlySums: increment(state.Esercizi_Bassa); break;
-    case OnlyProducts: increment(state.Esercizi_Media); break;
-    default: increment(state.Esercizi_Alta); break;
+    case Mode::OnlySums: increment(state.Esercizi_Bassa); break;
+    case Mode::OnlyProducts: increment(state.Esercizi_Media); break;
+    case Mode::SumsAndProducts: increment(state.Esercizi_Alta); break;
     }
     state.archive(n, state.Serie);
     return true;
@@ -48,7 +44,7 @@ AnswerOutcome giveAnswer(GameState& state, const QString& typed, const QString& 
     const double value = readNumber(typed);
     if (value == 0.0)
         return {};
-    const std::size_t n = row(state.Num_Esercizio);
+    const std::size_t n = at(state.Num_Esercizio);
     if (readNumber(hiddenCaption) == value) {
         increment(state.Indovinati);
         state.Risposte[n] = value;
@@ -69,7 +65,7 @@ void recordHelp(GameState& state) {
     if (state.Num_Esercizio < 1)
         return; // nothing to help with yet, and row 0 is never used
     increment(state.Aiuti);
-    state.Nota_Aiuto[row(state.Num_Esercizio)] = QStringLiteral("Chiesto aiuto");
+    state.Nota_Aiuto[at(state.Num_Esercizio)] = QStringLiteral("Chiesto aiuto");
 }
 
 bool toggleFacilitated(GameState& state) {
@@ -78,12 +74,12 @@ bool toggleFacilitated(GameState& state) {
 }
 
 void chooseMode(GameState& state, Mode mode) {
-    if (mode >= OnlySums && mode <= SumsAndProducts)
+    if (mode >= Mode::OnlySums && mode <= Mode::SumsAndProducts)
         state.Operazioni = mode;
 }
 
 bool chooseLargest(GameState& state, int largest) {
-    if (largest < 2 || largest > 10)
+    if (largest < LowestLargestStep || largest > HighestLargestStep)
         return false;
     state.Massimo = static_cast<Int16>(largest);
     return true;

@@ -45,7 +45,7 @@ void recordHelp(GameState& state);
 // The facilitated toggle; returns the new mode.
 bool toggleFacilitated(GameState& state);
 
-// The settings menus; the exercise on screen keeps its series. A largest step outside 2 ... 10
+// The settings menus; the exercise on screen keeps its series. A largest step outside its range
 // is refused (false) and changes nothing.
 void chooseMode(GameState& state, Mode mode);
 bool chooseLargest(GameState& state, int largest);

@@ -30,9 +30,9 @@ Int16 drawStep(float u, int largest) {
     return toInt16(std::min(std::floor(shifted), static_cast<float>(largest)));
 }
 
-Int16 drawOperator(float u) {
+Operator drawOperator(float u) {
     const float shifted = u + 1.0f;
-    return toInt16(std::nearbyint(shifted));
+    return std::nearbyint(shifted) == 1.0f ? Operator::Sum : Operator::Product;
 }
 
 Series drawSeries(Mode mode, int largest, RandomSource& random) {
@@ -41,12 +41,12 @@ Series drawSeries(Mode mode, int largest, RandomSource& random) {
     s.Ritmo = drawRhythm(random.next());
     // The first cycle is computed in 16-bit arithmetic; at most 10^3, far inside the range.
     int current = 0;
-    for (std::size_t j = 0; j < static_cast<std::size_t>(s.Ritmo); ++j) {
+    for (std::size_t j = 0; j < at(s.Ritmo); ++j) {
         s.Passi[j] = drawStep(random.next(), largest);
-        s.Operazione[j] = mode == OnlySums       ? Int16{Sum}
-                          : mode == OnlyProducts ? Int16{Product}
-                                                 : drawOperator(random.next());
-        if (s.Operazione[j] == Sum) {
+        s.Operazione[j] = mode == Mode::OnlySums       ? Operator::Sum
+                          : mode == Mode::OnlyProducts ? Operator::Product
+                                                       : drawOperator(random.next());
+        if (s.Operazione[j] == Operator::Sum) {
             current += s.Passi[j];
         } else {
             if (current == 0)
@@ -55,14 +55,16 @@ Series drawSeries(Mode mode, int largest, RandomSource& random) {
         }
         s.Numeri[j] = current;
     }
-    for (int k = s.Ritmo; k < 6; ++k) {
-        const auto previous = s.Numeri[static_cast<std::size_t>(k - 1)];
-        s.Numeri[static_cast<std::size_t>(k)] =
-            s.opAt(k) == Sum ? previous + s.stepAt(k) : previous * s.stepAt(k);
+    for (int k = s.Ritmo; k < SeriesLength; ++k) {
+        const auto previous = s.Numeri[at(k - 1)];
+        s.Numeri[at(k)] =
+            s.opAt(k) == Operator::Sum ? previous + s.stepAt(k) : previous * s.stepAt(k);
     }
     return s;
 }
 
-QString operatorCaption(Int16 op) { return op == Sum ? QStringLiteral("+") : QStringLiteral("x"); }
+QString operatorCaption(Operator op) {
+    return op == Operator::Sum ? QStringLiteral("+") : QStringLiteral("x");
+}
 
 } // namespace ortambra

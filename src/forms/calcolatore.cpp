@@ -47,13 +47,13 @@ Calcolatore::Calcolatore(LayoutSet set, Platform& platform, SharedValues& shared
 
 void Calcolatore::Form_Load() { Lbl_Calcolatrice->clear(); }
 
-Int16 Calcolatore::listIndex() const {
-    return static_cast<Int16>(Combo1->findText(Combo1->currentText(), Qt::MatchFixedString));
+int Calcolatore::listIndex() const {
+    return Combo1->findText(Combo1->currentText(), Qt::MatchFixedString);
 }
 
-void Calcolatore::Combo1_Click() { Operazione = listIndex(); }
+void Calcolatore::Combo1_Click() { Operazione = calculatorOperation(listIndex()); }
 
-void Calcolatore::Combo1_Change() { Operazione = listIndex(); }
+void Calcolatore::Combo1_Change() { Operazione = calculatorOperation(listIndex()); }
 
 void Calcolatore::Text2_KeyPress(int key) {
     if (key == EnterKey)
@@ -66,10 +66,10 @@ void Calcolatore::Text3_KeyPress(int key) {
 }
 
 void Calcolatore::Cmd_Uguale_Click() {
-    if (Operazione >= Per && Operazione <= Diviso) {
+    if (Operazione) {
         const double a = readNumber(Text2->text(), Blanks::Leading);
         const double b = readNumber(Text3->text(), Blanks::Leading);
-        const auto result = calculate(Operazione, a, b);
+        const auto result = calculate(*Operazione, a, b);
         if (!result) {
             // The last result stays for the answer box; the pupil can correct and try again.
             Lbl_Calcolatrice->setText(QStringLiteral("Operazione impossibile"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/int16.h"
+#include "engine/calculation.h"
 #include "engine/shared_values.h"
 #include "layout.h"
 #include "platform.h"
@@ -25,8 +25,8 @@ class Calcolatore : public QWidget {
     // A long result is drawn smaller, but never below this size.
     static constexpr double ResultMinimumPoints = 8.0;
 
-    // The chosen operation's list index, or -1 while the combo's text is no list entry.
-    Int16 operazione() const { return Operazione; }
+    // The chosen operation; none while the combo's text is no list entry.
+    std::optional<CalculatorOperation> operazione() const { return Operazione; }
 
     // Handlers, one per user event.
     void Combo1_Click();
@@ -45,11 +45,11 @@ class Calcolatore : public QWidget {
     void Form_Load();
     void clearForNewCalculation();
     void showResult(double value);
-    Int16 listIndex() const;
+    int listIndex() const;
 
     Platform& platform_;
     SharedValues& shared_;
-    Int16 Operazione = 0;
+    std::optional<CalculatorOperation> Operazione = CalculatorOperation::Per;
     double shownValue_ = 0.0; // what Label8 shows, 0 while it is empty
 
     QLineEdit* Text2 = nullptr;

@@ -1,6 +1,7 @@
 #include "frm_nome.h"
 
 #include "accessibility.h"
+#include "engine/int16.h"
 #include "enter_key.h"
 #include "instructions_layout.h"
 #include "registration_layout.h"
@@ -25,8 +26,7 @@ Frm_Nome::Frm_Nome(LayoutSet set, WindowSet& windows, SharedValues& shared)
     Cmd_Conferma = control<QPushButton>(this, "Cmd_Conferma");
     Cmd_Istruzioni = control<QPushButton>(this, "Cmd_Istruzioni");
     for (int i = 0; i < InstructionLineCount; ++i)
-        Lbl_Istruzioni[static_cast<std::size_t>(i)] =
-            control<QLabel>(this, arrayName("Lbl_Istruzioni", i));
+        Lbl_Istruzioni[at(i)] = control<QLabel>(this, arrayName("Lbl_Istruzioni", i));
 
     Txt_Nome->installEventFilter(this);
     Txt_Classe->installEventFilter(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/shared_values.h"
+#include "instructions_layout.h"
 #include "layout.h"
 
 #include <QWidget>
@@ -47,7 +48,7 @@ class Frm_Nome : public QWidget {
     QLineEdit* Txt_Classe = nullptr;
     QPushButton* Cmd_Conferma = nullptr;
     QPushButton* Cmd_Istruzioni = nullptr;
-    std::array<QLabel*, 9> Lbl_Istruzioni{};
+    std::array<QLabel*, InstructionLineCount> Lbl_Istruzioni{};
 };
 
 } // namespace ortambra

@@ -1,19 +1,11 @@
 #include "instructions_layout.h"
 
 #include "colours.h"
+#include "engine/int16.h"
 
 #include <array>
 
 namespace ortambra {
-
-namespace {
-
-std::size_t lineIndex(int index) {
-    Q_ASSERT(index >= 0 && index < InstructionLineCount);
-    return static_cast<std::size_t>(index);
-}
-
-} // namespace
 
 QString instructionLine(LinesFor window, int index) {
     static const std::array<const char*, InstructionLineCount> lines{
@@ -27,7 +19,7 @@ QString instructionLine(LinesFor window, int index) {
         "la risposta in questo caso non verrà conteggiata come valida.",
         "L'uso della calcolatrice non condiziona la valutazione.",
     };
-    QString text = QString::fromUtf8(lines[lineIndex(index)]);
+    QString text = QString::fromUtf8(lines[at(index)]);
     if (window == LinesFor::Instructions && index == 5)
         text.replace(QStringLiteral("facilitato"), QStringLiteral("Facilitato"));
     return text;
@@ -38,7 +30,7 @@ QColor instructionColour(int index) {
         colours::blue, colours::blue, colours::blue, colours::darkBlue, colours::magenta,
         colours::teal, colours::teal, colours::teal, colours::purple,
     };
-    return colours[lineIndex(index)];
+    return colours[at(index)];
 }
 
 const WindowSpec& instructionsWindowSpec(LayoutSet set) {
@@ -81,7 +73,7 @@ std::vector<ControlSpec> makeControls() {
         c.push_back({.name = arrayName("Lbl_Istruzioni", i),
                      .kind = Kind::Label,
                      .caption = instructionLine(LinesFor::Instructions, i),
-                     .standard = places[lineIndex(i)],
+                     .standard = places[at(i)],
                      .font = {Face::Sans, 13.5},
                      .fore = instructionColour(i),
                      .align = centred});

@@ -32,12 +32,12 @@ double numberFontPoints(LayoutSet set) { return set == LayoutSet::Compact ? 14.0
 
 namespace {
 
-using Lefts = std::array<int, 6>;
+using Lefts = std::array<int, SeriesLength>;
 
 // The model's accessible text may hold %1, the position counted from 1 as a pupil counts.
 void addArray(std::vector<ControlSpec>& specs, const ControlSpec& model, const Lefts& standard,
               const Lefts& compact) {
-    for (std::size_t i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < at(SeriesLength); ++i) {
         ControlSpec drawn = model;
         drawn.name = arrayName(model.name, static_cast<int>(i));
         if (drawn.accessible.contains(QStringLiteral("%1")))
@@ -188,13 +188,13 @@ const std::vector<ControlSpec>& mainWindowControls() {
 }
 
 const std::array<ModeEntry, 3> modeEntries{{
-    {"solosomme", "Solo Somme", OnlySums, "Difficoltà Bassa", "(solo somme)"},
-    {"soloprodotti", "Solo Prodotti", OnlyProducts, "Difficoltà Media", "(solo prodotti)"},
-    {"sommeprodotti", "Somme e Prodotti", SumsAndProducts, "Difficoltà Alta",
+    {"solosomme", "Solo Somme", Mode::OnlySums, "Difficoltà Bassa", "(solo somme)"},
+    {"soloprodotti", "Solo Prodotti", Mode::OnlyProducts, "Difficoltà Media", "(solo prodotti)"},
+    {"sommeprodotti", "Somme e Prodotti", Mode::SumsAndProducts, "Difficoltà Alta",
      "(somme e/o prodotti)"},
 }};
 
-const std::array<LargestEntry, 9> largestEntries{{
+const std::array<LargestEntry, HighestLargestStep - LowestLargestStep + 1> largestEntries{{
     {"due", "fino a Due", 2},
     {"tre", "Fino a Tre", 3},
     {"quattro", "Fino a Quattro", 4},

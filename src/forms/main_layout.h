@@ -28,7 +28,7 @@ struct LargestEntry {
     int largest;
 };
 extern const std::array<ModeEntry, 3> modeEntries;
-extern const std::array<LargestEntry, 9> largestEntries;
+extern const std::array<LargestEntry, HighestLargestStep - LowestLargestStep + 1> largestEntries;
 
 // Lbl_Difficoltà's two lines, joined by the game's carriage return.
 QString difficultyCaption(Mode mode);

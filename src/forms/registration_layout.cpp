@@ -1,6 +1,7 @@
 #include "registration_layout.h"
 
 #include "colours.h"
+#include "engine/int16.h"
 #include "instructions_layout.h"
 
 #include <array>
@@ -90,15 +91,14 @@ std::vector<ControlSpec> makeControls() {
     const std::array<int, InstructionLineCount> compactWidths{11295, 11295, 11295, 11415, 11415,
                                                               11415, 11535, 11655, 11895};
     for (int i = 0; i < InstructionLineCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
         const int width = i == 2 || i == 8 ? 12735 : 12615;
-        const int compactTop = i == 8 ? 7200 : tops[k];
+        const int compactTop = i == 8 ? 7200 : tops[at(i)];
         // Tab indexes 7 to 15 run from the bottom line up.
         c.push_back({.name = arrayName("Lbl_Istruzioni", i),
                      .kind = Kind::Label,
                      .caption = instructionLine(LinesFor::Registration, i),
-                     .standard = {120, tops[k], width, 495},
-                     .compact = Twips{120, compactTop, compactWidths[k], 495},
+                     .standard = {120, tops[at(i)], width, 495},
+                     .compact = Twips{120, compactTop, compactWidths[at(i)], 495},
                      .font = {Face::Sans, 13.5},
                      .fore = instructionColour(i),
                      .align = centred,

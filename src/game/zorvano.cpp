@@ -38,8 +38,6 @@ void styleFeedback(QLabel* label, double points, Qt::Alignment align, const QCol
     setForeColour(label, colour);
 }
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
 } // namespace
 
 Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedValues& shared)
@@ -49,7 +47,7 @@ Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedVa
     applyWindowSpec(this, client, mainWindowSpec(set));
     buildControls(client, mainWindowControls(), set);
 
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < SeriesLength; ++i) {
         Lbl_Numero[at(i)] = control<QLabel>(client, arrayName("Lbl_Numero", i));
         Txt_Numero[at(i)] = control<QLineEdit>(client, arrayName("Txt_Numero", i));
         Lbl_Operatore[at(i)] = control<QLabel>(client, arrayName("Lbl_Operatore", i));
@@ -122,7 +120,7 @@ void Zorvano::Form_Load() {
     Cmd_Risultati->setEnabled(false);
     Cmd_Stampa->setEnabled(false);
     // The start settings are the state record's own defaults.
-    setCaption(Lbl_Difficoltà, difficultyCaption(static_cast<Mode>(state_.Operazioni)));
+    setCaption(Lbl_Difficoltà, difficultyCaption(state_.Operazioni));
     setCaption(Lbl_Complessità, complexityCaption(state_.Massimo));
     Cmd_Facile->setText(facileCaption(state_.Facilitato));
     Lbl_01->hide();
@@ -136,7 +134,7 @@ void Zorvano::resetNumberFonts() {
 
 void Zorvano::difficol_Click(Mode mode) {
     rules::chooseMode(state_, mode);
-    setCaption(Lbl_Difficoltà, difficultyCaption(static_cast<Mode>(state_.Operazioni)));
+    setCaption(Lbl_Difficoltà, difficultyCaption(state_.Operazioni));
 }
 
 void Zorvano::compless_Click(int largest) {
@@ -156,7 +154,7 @@ void Zorvano::Cmd_Via_Click() {
     Cmd_Help->setEnabled(state_.Facilitato);
     Cmd_Soluzione->setEnabled(state_.Facilitato);
     List1->hide();
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < SeriesLength; ++i) {
         Lbl_Suggeri[at(i)]->hide();
         Lbl_Operatore[at(i)]->hide();
         setBackColour(Lbl_Numero[at(i)], colours::lightYellow);
@@ -189,7 +187,7 @@ void Zorvano::Cmd_Via_Click() {
 }
 
 void Zorvano::showSeries(const Series& series) {
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < SeriesLength; ++k) {
         Lbl_Numero[at(k)]->setText(generalText(series.Numeri[at(k)]));
         Lbl_Suggeri[at(k)]->setText(QString::number(series.stepAt(k)));
         Lbl_Operatore[at(k)]->setText(operatorCaption(series.opAt(k)));
@@ -277,7 +275,7 @@ void Zorvano::Cmd_Help_Click() {
 }
 
 void Zorvano::Cmd_Soluzione_Click() {
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < SeriesLength; ++i) {
         Lbl_Suggeri[at(i)]->show();
         Lbl_Operatore[at(i)]->show();
     }
@@ -291,7 +289,7 @@ void Zorvano::Cmd_Soluzione_Click() {
 
 void Zorvano::Cmd_Risultati_Click() {
     List1->clear();
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < SeriesLength; ++i) {
         Lbl_Suggeri[at(i)]->hide();
         Lbl_Operatore[at(i)]->hide();
     }
@@ -356,7 +354,7 @@ void Zorvano::changeEvent(QEvent* event) {
 }
 
 bool Zorvano::eventFilter(QObject* watched, QEvent* event) {
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < SeriesLength; ++i) {
         if (watched != Txt_Numero[at(i)])
             continue;
         if (const auto code = keyPressCode(event)) {

@@ -69,10 +69,10 @@ class Zorvano : public QMainWindow {
     SharedValues& shared_;
     GameState state_;
 
-    std::array<QLabel*, 6> Lbl_Numero{};
-    std::array<QLineEdit*, 6> Txt_Numero{};
-    std::array<QLabel*, 6> Lbl_Operatore{};
-    std::array<QLabel*, 6> Lbl_Suggeri{};
+    std::array<QLabel*, SeriesLength> Lbl_Numero{};
+    std::array<QLineEdit*, SeriesLength> Txt_Numero{};
+    std::array<QLabel*, SeriesLength> Lbl_Operatore{};
+    std::array<QLabel*, SeriesLength> Lbl_Suggeri{};
     QLabel* Lbl_01 = nullptr;
     QLabel* Lbl_Titolo = nullptr;
     QLabel* Lbl_Esercizio = nullptr;

@@ -26,7 +26,7 @@ QString Zorvano::spokenSteps() const {
     QStringList steps;
     if (!Lbl_01->isHidden())
         steps << QStringLiteral("si parte da ") + Lbl_01->text();
-    for (std::size_t k = 0; k < 6; ++k) {
+    for (std::size_t k = 0; k < at(SeriesLength); ++k) {
         if (!Lbl_Operatore[k]->isHidden())
             steps << QStringLiteral("numero %1: %2 %3")
                          .arg(k + 1)

@@ -21,7 +21,7 @@ void play(Printer& printer, const PrintStatement& statement) {
 }
 
 std::pair<QString, QString> printedSeriesRow(const GameState& state, int n) {
-    const auto row = static_cast<std::size_t>(n);
+    const auto row = at(n);
     const auto group = [&](std::size_t k, bool withNumber) {
         QString text = state.Archivio_Operatori[row][k] + blanks(3) +
                        strText(state.Archivio_Passi[row][k]) + blanks(5) + u'=';
@@ -54,7 +54,7 @@ std::vector<PrintStatement> reportCopy(const GameState& state, const SharedValue
     std::vector<PrintStatement> copy{S::print(cr, cr), S::print(dateText(date, locale)),
                                      S::print(cr), S::print(summary.join(cr)), S::print(cr)};
     for (int n = 1; n <= lastArchived(state); ++n) {
-        const auto row = static_cast<std::size_t>(n);
+        const auto row = at(n);
         const auto [seriesFirst, seriesSecond] = printedSeriesRow(state, n);
         copy.push_back(S::fontSize(10));
         copy.push_back(S::print(indent + QStringLiteral("Esercizio ") + plainText(n)));

@@ -27,11 +27,11 @@ QString resultsSummary(const GameState& state, const SharedValues& player, QDate
 
 QString resultsSeriesRow(const GameState& state, int n) {
     // Blanks before and after the step of each position; the list has always been spaced so.
-    static constexpr int before[6] = {3, 3, 3, 5, 3, 3};
-    static constexpr int after[6] = {3, 3, 3, 5, 5, 3};
-    const auto row = static_cast<std::size_t>(n);
+    static constexpr std::array<int, SeriesLength> before{3, 3, 3, 5, 3, 3};
+    static constexpr std::array<int, SeriesLength> after{3, 3, 3, 5, 5, 3};
+    const auto row = at(n);
     QString text = state.Archivio_Inizio[row] + blanks(3);
-    for (std::size_t k = 0; k < 6; ++k) {
+    for (std::size_t k = 0; k < at(SeriesLength); ++k) {
         if (k > 0)
             text += blanks(10);
         text += state.Archivio_Operatori[row][k] + blanks(before[k]) +
@@ -46,7 +46,7 @@ QStringList resultsRows(const GameState& state, const SharedValues& player, QDat
     QStringList rows{dateText(date, locale), QStringLiteral("Nome: ") + singleLine(player.Nome),
                      QStringLiteral("Classe: ") + singleLine(player.Classe), QString()};
     for (int n = 1; n <= lastArchived(state); ++n) {
-        const auto row = static_cast<std::size_t>(n);
+        const auto row = at(n);
         rows << QStringLiteral("Esercizio ") + plainText(n) << resultsSeriesRow(state, n)
              << QStringLiteral("Numero richiesto: ") + strText(state.Risposte[row])
              << QStringLiteral("Tentativi errati: ") + strText(state.Errori_Esercizio[row])

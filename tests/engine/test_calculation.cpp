@@ -13,27 +13,33 @@ class CalculationTest : public QObject {
 
   private slots:
     void calculate_data() {
-        QTest::addColumn<int>("operation");
+        QTest::addColumn<CalculatorOperation>("operation");
         QTest::addColumn<double>("a");
         QTest::addColumn<double>("b");
         QTest::addColumn<bool>("possible");
         QTest::addColumn<double>("result");
         const double inf = std::numeric_limits<double>::infinity();
-        QTest::newRow("tiny quotient kept") << int{Diviso} << 1e-300 << 1e10 << true << 1e-310;
-        QTest::newRow("underflow is zero") << int{Per} << 1e-300 << 1e-300 << true << 0.0;
-        QTest::newRow("near the top") << int{Per} << 1e308 << 1.7 << true << 1.7e308;
-        QTest::newRow("divided by minus zero") << int{Diviso} << 5.0 << -0.0 << false << 0.0;
-        QTest::newRow("quotient overflow") << int{Diviso} << 1e300 << 1e-300 << false << 0.0;
+        QTest::newRow("tiny quotient kept")
+            << CalculatorOperation::Diviso << 1e-300 << 1e10 << true << 1e-310;
+        QTest::newRow("underflow is zero")
+            << CalculatorOperation::Per << 1e-300 << 1e-300 << true << 0.0;
+        QTest::newRow("near the top")
+            << CalculatorOperation::Per << 1e308 << 1.7 << true << 1.7e308;
+        QTest::newRow("divided by minus zero")
+            << CalculatorOperation::Diviso << 5.0 << -0.0 << false << 0.0;
+        QTest::newRow("quotient overflow")
+            << CalculatorOperation::Diviso << 1e300 << 1e-300 << false << 0.0;
         // Finite, but at the display's 15 digits it would read 1.79769313486232E+308.
-        QTest::newRow("largest double") << int{Per} << DBL_MAX << 1.0 << false << 0.0;
-        QTest::newRow("largest negative") << int{Meno} << -DBL_MAX << 0.0 << false << 0.0;
-        QTest::newRow("infinite operand") << int{Piu} << inf << 1.0 << false << 0.0;
-        QTest::newRow("nan operand") << int{Per} << std::nan("") << 1.0 << false << 0.0;
-        QTest::newRow("no operation") << -1 << 7.0 << 2.0 << false << 0.0;
-        QTest::newRow("index past the list") << 4 << 7.0 << 2.0 << false << 0.0;
+        QTest::newRow("largest double")
+            << CalculatorOperation::Per << DBL_MAX << 1.0 << false << 0.0;
+        QTest::newRow("largest negative")
+            << CalculatorOperation::Meno << -DBL_MAX << 0.0 << false << 0.0;
+        QTest::newRow("infinite operand") << CalculatorOperation::Piu << inf << 1.0 << false << 0.0;
+        QTest::newRow("nan operand")
+            << CalculatorOperation::Per << std::nan("") << 1.0 << false << 0.0;
     }
     void calculate() {
-        QFETCH(int, operation);
+        QFETCH(CalculatorOperation, operation);
         QFETCH(double, a);
         QFETCH(double, b);
         QFETCH(bool, possible);
@@ -44,8 +50,15 @@ class CalculationTest : public QObject {
             QCOMPARE(*r, result);
     }
 
+    void listIndices() {
+        QCOMPARE(calculatorOperation(0), CalculatorOperation::Per);
+        QCOMPARE(calculatorOperation(3), CalculatorOperation::Diviso);
+        QVERIFY(!calculatorOperation(-1)); // the list's text is no entry
+        QVERIFY(!calculatorOperation(4));
+    }
+
     void noMinusZero() {
-        const auto r = ortambra::calculate(Per, -1.0, 0.0);
+        const auto r = ortambra::calculate(CalculatorOperation::Per, -1.0, 0.0);
         QVERIFY(r && !std::signbit(*r));
         QCOMPARE(calculatorText(-0.0, QLocale::c()), "0");
     }

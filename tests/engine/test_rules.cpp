@@ -13,8 +13,6 @@ namespace {
 
 constexpr Int16 top = std::numeric_limits<Int16>::max();
 
-std::size_t at(int n) { return static_cast<std::size_t>(n); }
-
 const QString wrong = QString::fromUtf8("  Non è esatto!");
 const QString helpNote = QStringLiteral("Chiesto aiuto");
 const QString facilitatedNote = QStringLiteral("Facilitato");
@@ -201,7 +199,7 @@ class RulesTest : public QObject {
         QVERIFY(rules::chooseLargest(state, 10));
         QCOMPARE(state.Massimo, Int16{10});
         rules::chooseMode(state, static_cast<Mode>(4));
-        QCOMPARE(state.Operazioni, Int16{OnlySums});
+        QCOMPARE(state.Operazioni, Mode::OnlySums);
         QVERIFY(rules::toggleFacilitated(state));
         QVERIFY(!rules::toggleFacilitated(state));
     }

@@ -14,10 +14,10 @@ namespace {
 // step k mod R, starting from 0 for a sum and 1 for a product.
 std::array<double, 6> modelNumbers(const Series& s) {
     std::array<double, 6> x{};
-    double previous = s.Operazione[0] == Product ? 1.0 : 0.0;
+    double previous = s.Operazione[0] == Operator::Product ? 1.0 : 0.0;
     for (int k = 0; k < 6; ++k) {
         const auto j = static_cast<std::size_t>(k % s.Ritmo);
-        previous = s.Operazione[j] == Sum ? previous + s.Passi[j] : previous * s.Passi[j];
+        previous = s.Operazione[j] == Operator::Sum ? previous + s.Passi[j] : previous * s.Passi[j];
         x[static_cast<std::size_t>(k)] = previous;
     }
     return x;
@@ -42,11 +42,11 @@ class SeriesTest : public QObject {
         QCOMPARE(drawRhythm(0.5000002f), Int16{3});
         QCOMPARE(drawRhythm(almostOne), Int16{3});
 
-        QCOMPARE(drawOperator(0.0f), Int16{Sum});
-        QCOMPARE(drawOperator(0.5f), Int16{Product}); // 1.5 goes to the even 2
-        QCOMPARE(drawOperator(std::nextafter(0.5f, 0.0f)), Int16{Product}); // 1.5 in float
-        QCOMPARE(drawOperator(0.4999999f), Int16{Sum});
-        QCOMPARE(drawOperator(almostOne), Int16{Product});
+        QCOMPARE(drawOperator(0.0f), Operator::Sum);
+        QCOMPARE(drawOperator(0.5f), Operator::Product); // 1.5 goes to the even 2
+        QCOMPARE(drawOperator(std::nextafter(0.5f, 0.0f)), Operator::Product); // 1.5 in float
+        QCOMPARE(drawOperator(0.4999999f), Operator::Sum);
+        QCOMPARE(drawOperator(almostOne), Operator::Product);
     }
 
     void stepDrawsStayWithinOneToN() {
@@ -62,12 +62,13 @@ class SeriesTest : public QObject {
         // h, R, then s0 o0 s1 o1 s2 o2 for a Doppio in mixed mode.
         FakeRandom random;
         random.push({0.5f, almostOne, 0.0f, 0.5f, almostOne, 0.0f, 0.5f, 0.5f});
-        const Series s = drawSeries(SumsAndProducts, 10, random);
+        const Series s = drawSeries(Mode::SumsAndProducts, 10, random);
         QCOMPARE(random.drawsTaken(), 8);
         QCOMPARE(s.Posizione_Mancante, Int16{2});
         QCOMPARE(s.Ritmo, Int16{3});
         QCOMPARE(s.Passi, (std::array<Int16, 3>{1, 10, 6}));
-        QCOMPARE(s.Operazione, (std::array<Int16, 3>{Product, Sum, Product}));
+        QCOMPARE(s.Operazione,
+                 (std::array<Operator, 3>{Operator::Product, Operator::Sum, Operator::Product}));
         // 1x1=1, +10=11, x6=66, x1=66, +10=76, x6=456
         QCOMPARE(s.Numeri, (std::array<double, 6>{1, 11, 66, 66, 76, 456}));
         QCOMPARE(s.startValue(), 1);
@@ -76,32 +77,32 @@ class SeriesTest : public QObject {
     void singleModesDrawNoOperator() {
         FakeRandom random;
         random.push({0.0f, 0.0f, almostOne, almostOne});
-        const Series sums = drawSeries(OnlySums, 4, random);
+        const Series sums = drawSeries(Mode::OnlySums, 4, random);
         QCOMPARE(random.drawsTaken(), 4);
         QCOMPARE(sums.Ritmo, Int16{2});
         QCOMPARE(sums.Numeri, (std::array<double, 6>{4, 8, 12, 16, 20, 24}));
         QCOMPARE(sums.startValue(), 0);
 
         random.push({almostOne, 0.0f, almostOne, almostOne});
-        const Series products = drawSeries(OnlyProducts, 10, random);
+        const Series products = drawSeries(Mode::OnlyProducts, 10, random);
         QCOMPARE(products.Posizione_Mancante, Int16{4});
         QCOMPARE(products.Numeri[5], 1000000.0); // 10^6, the largest a series can reach
         QCOMPARE(products.startValue(), 1);
 
         random.push({0.0f, almostOne, 0.0f, 0.0f, 0.0f});
-        const Series ones = drawSeries(OnlyProducts, 10, random);
+        const Series ones = drawSeries(Mode::OnlyProducts, 10, random);
         QCOMPARE(ones.Numeri, (std::array<double, 6>{1, 1, 1, 1, 1, 1}));
     }
 
     void seededSeriesFollowTheModel() {
         FakeRandom random(20261208);
-        for (Mode mode : {OnlySums, OnlyProducts, SumsAndProducts}) {
+        for (Mode mode : {Mode::OnlySums, Mode::OnlyProducts, Mode::SumsAndProducts}) {
             for (int n = 2; n <= 10; ++n) {
                 std::array<int, 5> hiddenSeen{};
                 for (int round = 0; round < 400; ++round) {
                     const Series s = drawSeries(mode, n, random);
                     const QString where =
-                        QString("mode %1 N %2 round %3").arg(mode).arg(n).arg(round);
+                        QString("mode %1 N %2 round %3").arg(qToUnderlying(mode)).arg(n).arg(round);
                     QVERIFY2(s.Ritmo == 2 || s.Ritmo == 3, qPrintable(where));
                     QVERIFY2(s.Posizione_Mancante >= 0 && s.Posizione_Mancante <= 4,
                              qPrintable(where));
@@ -110,16 +111,17 @@ class SeriesTest : public QObject {
                         const auto step = s.Passi[static_cast<std::size_t>(j)];
                         const auto op = s.Operazione[static_cast<std::size_t>(j)];
                         QVERIFY2(step >= 1 && step <= n, qPrintable(where));
-                        if (mode == OnlySums)
-                            QVERIFY2(op == Sum, qPrintable(where));
-                        else if (mode == OnlyProducts)
-                            QVERIFY2(op == Product, qPrintable(where));
+                        if (mode == Mode::OnlySums)
+                            QVERIFY2(op == Operator::Sum, qPrintable(where));
+                        else if (mode == Mode::OnlyProducts)
+                            QVERIFY2(op == Operator::Product, qPrintable(where));
                         else
-                            QVERIFY2(op == Sum || op == Product, qPrintable(where));
+                            QVERIFY2(op == Operator::Sum || op == Operator::Product,
+                                     qPrintable(where));
                     }
                     QVERIFY2(s.Numeri == modelNumbers(s), qPrintable(where));
                     QVERIFY2(s.Numeri[0] == s.Passi[0], qPrintable(where));
-                    QCOMPARE(s.startValue(), s.Operazione[0] == Product ? 1 : 0);
+                    QCOMPARE(s.startValue(), s.Operazione[0] == Operator::Product ? 1 : 0);
                 }
                 for (int count : hiddenSeen)
                     QVERIFY(count > 0); // every position 0 ... 4 gets hidden sometimes

@@ -175,7 +175,7 @@ class Accessibility : public QObject {
         QTest::keyClick(difficol, Qt::Key_Down);
         QTest::keyClick(difficol, Qt::Key_Return);
         QVERIFY(QTest::qWaitFor([&] { return !difficol->isVisible(); }));
-        QCOMPARE(rig.state().Operazioni, SumsAndProducts);
+        QCOMPARE(rig.state().Operazioni, Mode::SumsAndProducts);
 
         QTest::keyClick(&rig.window, Qt::Key_F10);
         QVERIFY(QTest::qWaitFor([&] { return difficol->isVisible(); }));

@@ -20,6 +20,9 @@ using ortambra::testing::TestPlatform;
 
 namespace {
 
+// The calculator's chosen operation, none while its text is no list entry.
+using Chosen = std::optional<CalculatorOperation>;
+const Chosen noOperation;
 const QLocale italian(QLocale::Italian, QLocale::Italy);
 const QString hint = QStringLiteral("Clicca sulla casella vuota per trasferire il risultato");
 const QString impossible = QStringLiteral("Operazione impossibile");
@@ -136,7 +139,7 @@ class CalcolatoreTest : public QObject {
         QCOMPARE(w->windowTitle(), "Calcolatrice");
         QCOMPARE(w->size(), QSize(361, 133));
         QCOMPARE(Keys(w).combo()->currentText(), "Per");
-        QCOMPARE(w->operazione(), 0);
+        QCOMPARE(w->operazione(), Chosen{CalculatorOperation::Per});
         // Pressing the button again brings the same window forward.
         QCOMPARE(run.openCalculator(), w);
     }
@@ -219,9 +222,9 @@ class CalcolatoreTest : public QObject {
         QTest::keyClick(keys.combo(), Qt::Key_Down);
         QTest::keyClick(keys.combo(), Qt::Key_Down);
         QCOMPARE(keys.combo()->currentText(), "Diviso");
-        QCOMPARE(keys.w->operazione(), 3);
+        QCOMPARE(keys.w->operazione(), Chosen{CalculatorOperation::Diviso});
         QTest::keyClick(keys.combo(), Qt::Key_Up);
-        QCOMPARE(keys.w->operazione(), 2);
+        QCOMPARE(keys.w->operazione(), Chosen{CalculatorOperation::Meno});
         keys.compute("7", "2");
         QCOMPARE(keys.result(), "5");
     }
@@ -236,7 +239,7 @@ class CalcolatoreTest : public QObject {
         for (const QString word : {"Boh", "Pi", "Piu", "Per "}) {
             keys.typeOperation(word);
             QTest::keyClick(keys.combo()->lineEdit(), Qt::Key_Return);
-            QCOMPARE(keys.w->operazione(), -1);
+            QCOMPARE(keys.w->operazione(), noOperation);
             QCOMPARE(keys.combo()->count(), 4); // a typed word never joins the list
             run.shared.Risultato = 99;
             keys.click("Cmd_Ricalcola");
@@ -249,7 +252,7 @@ class CalcolatoreTest : public QObject {
         keys.typeOperation("Per");
         keys.compute("7", "2");
         keys.typeOperation("");
-        QCOMPARE(keys.w->operazione(), -1);
+        QCOMPARE(keys.w->operazione(), noOperation);
         keys.compute("100", "100");
         QCOMPARE(keys.result(), "14");
         QCOMPARE(run.shared.Risultato, 14.0);
@@ -341,7 +344,7 @@ class CalcolatoreTest : public QObject {
         QVERIFY(keys.result().isEmpty());
         QVERIFY(keys.hintLine().isEmpty());
         QCOMPARE(keys.w->focusWidget(), keys.text2());
-        QCOMPARE(keys.w->operazione(), 3);
+        QCOMPARE(keys.w->operazione(), Chosen{CalculatorOperation::Diviso});
         QCOMPARE(keys.combo()->currentText(), "Diviso");
         QCOMPARE(run.shared.Risultato, 3.5);
         QVERIFY(keys.w->isVisible());
@@ -357,7 +360,7 @@ class CalcolatoreTest : public QObject {
         QVERIFY(!w->isVisible());
         QCOMPARE(run.openCalculator(), w.data());
         QCOMPARE(keys.combo()->currentText(), "Meno");
-        QCOMPARE(w->operazione(), 2);
+        QCOMPARE(w->operazione(), Chosen{CalculatorOperation::Meno});
         QVERIFY(keys.text2()->text().isEmpty());
         QVERIFY(keys.result().isEmpty());
         QCOMPARE(run.shared.Risultato, 5.0);

@@ -50,7 +50,7 @@ class ZorvanoTest : public QObject {
         for (int k = 0; k < 6; ++k)
             QCOMPARE(rig.number(k)->font().pointSizeF(), 24.0);
         QCOMPARE(rig.state().Massimo, Int16{3});
-        QCOMPARE(rig.state().Operazioni, Int16{OnlySums});
+        QCOMPARE(rig.state().Operazioni, Mode::OnlySums);
         QCOMPARE(rig.state().Num_Esercizio, Int16{0});
 
         MainWindowRig compact(LayoutSet::Compact);
@@ -77,16 +77,16 @@ class ZorvanoTest : public QObject {
 
         const struct {
             const char* entry;
-            int mode;
+            Mode mode;
             const char* caption;
         } modes[] = {
-            {"soloprodotti", 2, "Difficoltà Media\r(solo prodotti)"},
-            {"sommeprodotti", 3, "Difficoltà Alta\r(somme e/o prodotti)"},
-            {"solosomme", 1, "Difficoltà Bassa\r(solo somme)"},
+            {"soloprodotti", Mode::OnlyProducts, "Difficoltà Media\r(solo prodotti)"},
+            {"sommeprodotti", Mode::SumsAndProducts, "Difficoltà Alta\r(somme e/o prodotti)"},
+            {"solosomme", Mode::OnlySums, "Difficoltà Bassa\r(solo somme)"},
         };
         for (const auto& m : modes) {
             menuAction(rig.window, m.entry)->trigger();
-            QCOMPARE(rig.state().Operazioni, static_cast<Int16>(m.mode));
+            QCOMPARE(rig.state().Operazioni, m.mode);
             QCOMPARE(caption(rig.label("Lbl_Difficoltà")), QString::fromUtf8(m.caption));
         }
 

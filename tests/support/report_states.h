@@ -10,7 +10,7 @@ inline Series sumsOneTwoThree() { // Doppio +1 +2 +3: 1 3 6 7 9 12
     Series s;
     s.Ritmo = 3;
     s.Passi = {1, 2, 3};
-    s.Operazione = {Sum, Sum, Sum};
+    s.Operazione = {Operator::Sum, Operator::Sum, Operator::Sum};
     s.Numeri = {1, 3, 6, 7, 9, 12};
     return s;
 }
@@ -19,7 +19,7 @@ inline Series productsOfTen() { // Doppio x10 x10 x10: up to a million
     Series s;
     s.Ritmo = 3;
     s.Passi = {10, 10, 10};
-    s.Operazione = {Product, Product, Product};
+    s.Operazione = {Operator::Product, Operator::Product, Operator::Product};
     s.Numeri = {10, 100, 1000, 10000, 100000, 1000000};
     return s;
 }
@@ -28,7 +28,7 @@ inline Series timesThreePlusOne() { // Triplo x3 +1: 3 4 12 13 39 40
     Series s;
     s.Ritmo = 2;
     s.Passi = {3, 1};
-    s.Operazione = {Product, Sum};
+    s.Operazione = {Operator::Product, Operator::Sum};
     s.Numeri = {3, 4, 12, 13, 39, 40};
     return s;
 }
