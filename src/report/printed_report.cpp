@@ -2,7 +2,6 @@
 
 #include "engine/number_text.h"
 #include "report_text.h"
-#include "results_view.h"
 #include "single_line.h"
 
 namespace ortambra {
@@ -21,18 +20,11 @@ void play(Printer& printer, const PrintStatement& statement) {
 }
 
 std::pair<QString, QString> printedSeriesRow(const GameState& state, int n) {
-    const auto row = at(n);
-    const auto group = [&](std::size_t k, bool withNumber) {
-        QString text = state.Archivio_Operatori[row][k] + blanks(3) +
-                       strText(state.Archivio_Passi[row][k]) + blanks(5) + u'=';
-        return withNumber ? text + strText(state.Archivio_Numeri[row][k]) : text;
-    };
-    const QString gap = blanks(10);
-    QString first = blanks(2) + state.Archivio_Inizio[row] + blanks(3) + group(0, true) + gap +
-                    group(1, true) + gap + group(2, false);
-    QString second = strText(state.Archivio_Numeri[row][2]) + gap + group(3, true) + gap +
-                     group(4, true) + gap + group(5, true);
-    return {first, second};
+    static constexpr SeriesSpacing paper{.indent = 2,
+                                         .beforeStep = {3, 3, 3, 3, 3, 3},
+                                         .afterStep = {5, 5, 5, 5, 5, 5},
+                                         .breakAfter = 2};
+    return seriesRow(state, n, paper);
 }
 
 std::vector<PrintStatement> reportCopy(const GameState& state, const SharedValues& player,
@@ -40,31 +32,19 @@ std::vector<PrintStatement> reportCopy(const GameState& state, const SharedValue
     using S = PrintStatement;
     const QString cr(u'\r');
     const QString indent = blanks(2);
-    const QStringList summary{
-        indent + QStringLiteral("Eseguito da: ") + singleLine(player.Nome) +
-            QStringLiteral("  Classe ") + singleLine(player.Classe),
-        indent + QStringLiteral("Esercizi proposti: ") + strText(state.Num_Esercizio),
-        indent + QStringLiteral("Facilitati: ") + strText(state.Facilitati),
-        difficultyLine(state),
-        indent + QStringLiteral("Tentativi errati: ") + strText(state.Errori),
-        indent + QStringLiteral("Chiesto aiuto: ") + strText(state.Aiuti) +
-            QStringLiteral(" volte"),
-        indent + QStringLiteral("Zorvano indovinate: ") + strText(state.Indovinate_Pulite),
-    };
+    QStringList summary{indent + QStringLiteral("Eseguito da: ") + singleLine(player.Nome) +
+                        QStringLiteral("  Classe ") + singleLine(player.Classe)};
+    summary << counterLines(state, indent);
     std::vector<PrintStatement> copy{S::print(cr, cr), S::print(dateText(date, locale)),
                                      S::print(cr), S::print(summary.join(cr)), S::print(cr)};
     for (int n = 1; n <= lastArchived(state); ++n) {
-        const auto row = at(n);
+        const QStringList lines = exerciseLines(state, n, indent);
         const auto [seriesFirst, seriesSecond] = printedSeriesRow(state, n);
         copy.push_back(S::fontSize(10));
-        copy.push_back(S::print(indent + QStringLiteral("Esercizio ") + plainText(n)));
+        copy.push_back(S::print(lines.first()));
         copy.push_back(S::print(seriesFirst, seriesSecond));
-        copy.push_back(
-            S::print(indent + QStringLiteral("Numero richiesto: ") + strText(state.Risposte[row])));
-        copy.push_back(S::print(indent + QStringLiteral("Tentativi errati: ") +
-                                strText(state.Errori_Esercizio[row])));
-        copy.push_back(S::print(indent + state.Nota_Facilitato[row]));
-        copy.push_back(S::print(indent + state.Nota_Aiuto[row]));
+        for (const QString& line : lines.mid(1))
+            copy.push_back(S::print(line));
         copy.push_back(S::print(cr));
     }
     copy.push_back(S::newPage());
