@@ -19,36 +19,36 @@ Calcolatore::Calcolatore(LayoutSet set, Platform& platform, SharedValues& shared
     : platform_(platform), shared_(shared) {
     applyWindowSpec(this, this, calculatorWindowSpec(set));
     exposeWindow(this, WindowRole::Dialog);
-    buildControls(this, calculatorControls(), set);
+    const BuiltControls built = buildControls(this, calculatorControls(), set);
 
-    Text2 = control<QLineEdit>(this, "Text2");
-    Text3 = control<QLineEdit>(this, "Text3");
-    Combo1 = control<QComboBox>(this, "Combo1");
-    Cmd_Uguale = control<QPushButton>(this, "Cmd_Uguale");
-    Cmd_Ricalcola = control<QPushButton>(this, "Cmd_Ricalcola");
-    Cmd_Esci = control<QPushButton>(this, "Cmd_Esci");
-    Label8 = control<QLabel>(this, "Label8");
-    Lbl_Calcolatrice = control<QLabel>(this, "Lbl_Calcolatrice");
-    labelForScreenReader(Combo1);
+    built.fill(ui.Text2, "Text2");
+    built.fill(ui.Text3, "Text3");
+    built.fill(ui.Combo1, "Combo1");
+    built.fill(ui.Cmd_Uguale, "Cmd_Uguale");
+    built.fill(ui.Cmd_Ricalcola, "Cmd_Ricalcola");
+    built.fill(ui.Cmd_Esci, "Cmd_Esci");
+    built.fill(ui.Label8, "Label8");
+    built.fill(ui.Lbl_Calcolatrice, "Lbl_Calcolatrice");
+    labelForScreenReader(ui.Combo1);
     // A third has 15 digits and the box holds four at full size: the figure shrinks as far as
     // it stays readable, then takes a second line, so no digit is ever cut off.
-    Label8->setWordWrap(false);
-    fitNumbers(Label8, {.minimumPoints = ResultMinimumPoints, .maxLines = 2});
+    ui.Label8->setWordWrap(false);
+    fitNumbers(ui.Label8, {.minimumPoints = ResultMinimumPoints, .maxLines = 2});
 
-    Text2->installEventFilter(this);
-    Text3->installEventFilter(this);
-    connect(Combo1, &QComboBox::activated, this, &Calcolatore::Combo1_Click);
-    connect(Combo1, &QComboBox::editTextChanged, this, &Calcolatore::Combo1_Change);
-    connect(Cmd_Uguale, &QPushButton::clicked, this, &Calcolatore::Cmd_Uguale_Click);
-    connect(Cmd_Ricalcola, &QPushButton::clicked, this, &Calcolatore::Cmd_Ricalcola_Click);
-    connect(Cmd_Esci, &QPushButton::clicked, this, &Calcolatore::Cmd_Esci_Click);
+    ui.Text2->installEventFilter(this);
+    ui.Text3->installEventFilter(this);
+    connect(ui.Combo1, &QComboBox::activated, this, &Calcolatore::Combo1_Click);
+    connect(ui.Combo1, &QComboBox::editTextChanged, this, &Calcolatore::Combo1_Change);
+    connect(ui.Cmd_Uguale, &QPushButton::clicked, this, &Calcolatore::Cmd_Uguale_Click);
+    connect(ui.Cmd_Ricalcola, &QPushButton::clicked, this, &Calcolatore::Cmd_Ricalcola_Click);
+    connect(ui.Cmd_Esci, &QPushButton::clicked, this, &Calcolatore::Cmd_Esci_Click);
     Form_Load();
 }
 
-void Calcolatore::Form_Load() { Lbl_Calcolatrice->clear(); }
+void Calcolatore::Form_Load() { ui.Lbl_Calcolatrice->clear(); }
 
 int Calcolatore::listIndex() const {
-    return Combo1->findText(Combo1->currentText(), Qt::MatchFixedString);
+    return ui.Combo1->findText(ui.Combo1->currentText(), Qt::MatchFixedString);
 }
 
 void Calcolatore::Combo1_Click() { Operazione = calculatorOperation(listIndex()); }
@@ -57,7 +57,7 @@ void Calcolatore::Combo1_Change() { Operazione = calculatorOperation(listIndex()
 
 void Calcolatore::Text2_KeyPress(int key) {
     if (key == EnterKey)
-        Text3->setFocus();
+        ui.Text3->setFocus();
 }
 
 void Calcolatore::Text3_KeyPress(int key) {
@@ -67,22 +67,22 @@ void Calcolatore::Text3_KeyPress(int key) {
 
 void Calcolatore::Cmd_Uguale_Click() {
     if (Operazione) {
-        const double a = readNumber(Text2->text(), Blanks::Leading);
-        const double b = readNumber(Text3->text(), Blanks::Leading);
+        const double a = readNumber(ui.Text2->text(), Blanks::Leading);
+        const double b = readNumber(ui.Text3->text(), Blanks::Leading);
         const auto result = calculate(*Operazione, a, b);
         if (!result) {
             // The last result stays for the answer box; the pupil can correct and try again.
-            Lbl_Calcolatrice->setText(QStringLiteral("Operazione impossibile"));
-            announce(this, Lbl_Calcolatrice->text());
+            ui.Lbl_Calcolatrice->setText(QStringLiteral("Operazione impossibile"));
+            announce(this, ui.Lbl_Calcolatrice->text());
             return;
         }
         showResult(*result);
     }
     shared_.Risultato = shownValue_;
-    Lbl_Calcolatrice->setText(
+    ui.Lbl_Calcolatrice->setText(
         QStringLiteral("Clicca sulla casella vuota per trasferire il risultato"));
-    announce(this, QStringLiteral("Risultato ") + Label8->text() + QStringLiteral(". ") +
-                       Lbl_Calcolatrice->text());
+    announce(this, QStringLiteral("Risultato ") + ui.Label8->text() + QStringLiteral(". ") +
+                       ui.Lbl_Calcolatrice->text());
 }
 
 void Calcolatore::showResult(double value) {
@@ -94,18 +94,18 @@ void Calcolatore::showResult(double value) {
     shownValue_ = platform_.locale.toDouble(text, &readable);
     if (!readable)
         shownValue_ = readNumber(generalText(value));
-    Label8->setText(text);
+    ui.Label8->setText(text);
 }
 
 void Calcolatore::clearForNewCalculation() {
     // The focus moves before the box is emptied: a screen reader that learns of the emptied box
     // while the box already has the focus takes the focus as known and never reads it.
-    Text2->setFocus();
-    Text2->clear();
-    Text3->clear();
-    Label8->clear();
+    ui.Text2->setFocus();
+    ui.Text2->clear();
+    ui.Text3->clear();
+    ui.Label8->clear();
     shownValue_ = 0.0;
-    Lbl_Calcolatrice->clear();
+    ui.Lbl_Calcolatrice->clear();
 }
 
 void Calcolatore::Cmd_Ricalcola_Click() { clearForNewCalculation(); }
@@ -123,9 +123,9 @@ void Calcolatore::closeEvent(QCloseEvent* event) {
 
 bool Calcolatore::eventFilter(QObject* watched, QEvent* event) {
     if (const auto code = keyPressCode(event)) {
-        if (watched == Text2)
+        if (watched == ui.Text2)
             Text2_KeyPress(*code);
-        else if (watched == Text3)
+        else if (watched == ui.Text3)
             Text3_KeyPress(*code);
     }
     return QWidget::eventFilter(watched, event); // no key is swallowed

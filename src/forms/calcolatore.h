@@ -52,14 +52,17 @@ class Calcolatore : public QWidget {
     std::optional<CalculatorOperation> Operazione = CalculatorOperation::Per;
     double shownValue_ = 0.0; // what Label8 shows, 0 while it is empty
 
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QPushButton* Cmd_Uguale = nullptr;
-    QPushButton* Cmd_Ricalcola = nullptr;
-    QPushButton* Cmd_Esci = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Lbl_Calcolatrice = nullptr;
+    // The layout's controls, filled as the window is built.
+    struct Controls {
+        QLineEdit* Text2 = nullptr;
+        QLineEdit* Text3 = nullptr;
+        QComboBox* Combo1 = nullptr;
+        QPushButton* Cmd_Uguale = nullptr;
+        QPushButton* Cmd_Ricalcola = nullptr;
+        QPushButton* Cmd_Esci = nullptr;
+        QLabel* Label8 = nullptr;
+        QLabel* Lbl_Calcolatrice = nullptr;
+    } ui;
 };
 
 } // namespace ortambra

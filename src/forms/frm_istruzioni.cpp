@@ -11,8 +11,8 @@ namespace ortambra {
 Frm_Istruzioni::Frm_Istruzioni(LayoutSet set, WindowSet& windows) : set_(set), windows_(windows) {
     applyWindowSpec(this, this, instructionsWindowSpec(set));
     exposeWindow(this, WindowRole::Dialog);
-    buildControls(this, instructionsWindowControls(), set);
-    connect(control<QPushButton>(this, "Cmd_Conferma"), &QPushButton::clicked, this,
+    const BuiltControls built = buildControls(this, instructionsWindowControls(), set);
+    connect(built.get<QPushButton>("Cmd_Conferma"), &QPushButton::clicked, this,
             &Frm_Istruzioni::Cmd_Conferma_Click);
 }
 

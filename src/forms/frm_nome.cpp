@@ -18,35 +18,34 @@ Frm_Nome::Frm_Nome(LayoutSet set, WindowSet& windows, SharedValues& shared)
     : set_(set), windows_(windows), shared_(shared) {
     applyWindowSpec(this, this, registrationWindowSpec(set));
     exposeWindow(this, WindowRole::Dialog);
-    buildControls(this, registrationWindowControls(), set);
-    Lbl_Nome = control<QLabel>(this, "Lbl_Nome");
-    Lbl_Classe = control<QLabel>(this, "Lbl_Classe");
-    Txt_Nome = control<QLineEdit>(this, "Txt_Nome");
-    Txt_Classe = control<QLineEdit>(this, "Txt_Classe");
-    Cmd_Conferma = control<QPushButton>(this, "Cmd_Conferma");
-    Cmd_Istruzioni = control<QPushButton>(this, "Cmd_Istruzioni");
-    for (int i = 0; i < InstructionLineCount; ++i)
-        Lbl_Istruzioni[at(i)] = control<QLabel>(this, arrayName("Lbl_Istruzioni", i));
+    const BuiltControls built = buildControls(this, registrationWindowControls(), set);
+    built.fill(ui.Lbl_Nome, "Lbl_Nome");
+    built.fill(ui.Lbl_Classe, "Lbl_Classe");
+    built.fill(ui.Txt_Nome, "Txt_Nome");
+    built.fill(ui.Txt_Classe, "Txt_Classe");
+    built.fill(ui.Cmd_Conferma, "Cmd_Conferma");
+    built.fill(ui.Cmd_Istruzioni, "Cmd_Istruzioni");
+    built.fill(ui.Lbl_Istruzioni, "Lbl_Istruzioni");
 
-    Txt_Nome->installEventFilter(this);
-    Txt_Classe->installEventFilter(this);
-    connect(Cmd_Conferma, &QPushButton::clicked, this, &Frm_Nome::Cmd_Conferma_Click);
-    connect(Cmd_Istruzioni, &QPushButton::clicked, this, &Frm_Nome::Cmd_Istruzioni_Click);
+    ui.Txt_Nome->installEventFilter(this);
+    ui.Txt_Classe->installEventFilter(this);
+    connect(ui.Cmd_Conferma, &QPushButton::clicked, this, &Frm_Nome::Cmd_Conferma_Click);
+    connect(ui.Cmd_Istruzioni, &QPushButton::clicked, this, &Frm_Nome::Cmd_Istruzioni_Click);
 }
 
 void Frm_Nome::Txt_Nome_KeyPress(int key) {
     if (key == EnterKey)
-        Txt_Classe->setFocus();
+        ui.Txt_Classe->setFocus();
 }
 
 void Frm_Nome::Txt_Classe_KeyPress(int key) {
     if (key == EnterKey)
-        Cmd_Conferma->setFocus();
+        ui.Cmd_Conferma->setFocus();
 }
 
 void Frm_Nome::Cmd_Conferma_Click() {
-    shared_.Nome = Txt_Nome->text();
-    shared_.Classe = Txt_Classe->text();
+    shared_.Nome = ui.Txt_Nome->text();
+    shared_.Classe = ui.Txt_Classe->text();
     windows_.showMain();
     hide();
 }
@@ -54,11 +53,13 @@ void Frm_Nome::Cmd_Conferma_Click() {
 void Frm_Nome::Cmd_Istruzioni_Click() {
     Istruzioni_Visibili = !Istruzioni_Visibili;
     const bool names = !Istruzioni_Visibili;
-    Cmd_Istruzioni->setText(names ? QStringLiteral("&Come si gioca") : QStringLiteral("&Chiudi"));
-    const std::array<QWidget*, 5> fields{Lbl_Nome, Lbl_Classe, Txt_Nome, Txt_Classe, Cmd_Conferma};
+    ui.Cmd_Istruzioni->setText(names ? QStringLiteral("&Come si gioca")
+                                     : QStringLiteral("&Chiudi"));
+    const std::array<QWidget*, 5> fields{ui.Lbl_Nome, ui.Lbl_Classe, ui.Txt_Nome, ui.Txt_Classe,
+                                         ui.Cmd_Conferma};
     for (QWidget* field : fields)
         field->setVisible(names); // hiding the confirmation too: no confirming unseen fields
-    for (QLabel* line : Lbl_Istruzioni)
+    for (QLabel* line : ui.Lbl_Istruzioni)
         line->setVisible(!names);
 }
 
@@ -67,7 +68,7 @@ void Frm_Nome::showEvent(QShowEvent* event) {
     // Back after a confirmation the focus would still be on "Conferma": a stray Enter would
     // confirm again. The name box is where the window starts.
     if (!Istruzioni_Visibili)
-        Txt_Nome->setFocus();
+        ui.Txt_Nome->setFocus();
 }
 
 void Frm_Nome::closeEvent(QCloseEvent* event) {
@@ -80,9 +81,9 @@ void Frm_Nome::closeEvent(QCloseEvent* event) {
 
 bool Frm_Nome::eventFilter(QObject* watched, QEvent* event) {
     if (const auto code = keyPressCode(event)) {
-        if (watched == Txt_Nome)
+        if (watched == ui.Txt_Nome)
             Txt_Nome_KeyPress(*code);
-        else if (watched == Txt_Classe)
+        else if (watched == ui.Txt_Classe)
             Txt_Classe_KeyPress(*code);
     }
     return QWidget::eventFilter(watched, event); // no key is swallowed

@@ -42,13 +42,16 @@ class Frm_Nome : public QWidget {
     SharedValues& shared_;
     bool Istruzioni_Visibili = false;
 
-    QLabel* Lbl_Nome = nullptr;
-    QLabel* Lbl_Classe = nullptr;
-    QLineEdit* Txt_Nome = nullptr;
-    QLineEdit* Txt_Classe = nullptr;
-    QPushButton* Cmd_Conferma = nullptr;
-    QPushButton* Cmd_Istruzioni = nullptr;
-    std::array<QLabel*, InstructionLineCount> Lbl_Istruzioni{};
+    // The layout's controls, filled as the window is built.
+    struct Controls {
+        QLabel* Lbl_Nome = nullptr;
+        QLabel* Lbl_Classe = nullptr;
+        QLineEdit* Txt_Nome = nullptr;
+        QLineEdit* Txt_Classe = nullptr;
+        QPushButton* Cmd_Conferma = nullptr;
+        QPushButton* Cmd_Istruzioni = nullptr;
+        std::array<QLabel*, InstructionLineCount> Lbl_Istruzioni{};
+    } ui;
 };
 
 } // namespace ortambra

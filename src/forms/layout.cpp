@@ -115,11 +115,19 @@ QWidget* createControl(const ControlSpec& drawn, QWidget* client) {
 
 } // namespace
 
-void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, LayoutSet set) {
+void BuiltControls::add(QWidget* control) { byName_.insert(control->objectName(), control); }
+
+void BuiltControls::missing(const QString& name, const char* kind) {
+    qFatal("the window's table has no %s named %s", kind, qUtf8Printable(name));
+}
+
+BuiltControls buildControls(QWidget* client, const std::vector<ControlSpec>& specs, LayoutSet set) {
+    BuiltControls built;
     std::vector<std::pair<int, QWidget*>> tabbed;
     for (const auto& drawn : specs) {
         QWidget* widget = createControl(drawn, client);
         widget->setObjectName(drawn.name);
+        built.add(widget);
         widget->setGeometry(drawn.geometry(set).pixels());
         if (drawn.font.face != Face::Default || drawn.font.points != 8.0 || drawn.font.bold)
             widget->setFont(makeFont(drawn.font));
@@ -154,6 +162,7 @@ void buildControls(QWidget* client, const std::vector<ControlSpec>& specs, Layou
                                     [](const auto& entry) { return !entry.second->isHidden(); });
     if (first != tabbed.end())
         first->second->setFocus();
+    return built;
 }
 
 void applyWindowSpec(QWidget* window, QWidget* client, const WindowSpec& drawn) {

@@ -45,44 +45,43 @@ Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedVa
     auto* client = new QWidget(this);
     setCentralWidget(client);
     applyWindowSpec(this, client, mainWindowSpec(set));
-    buildControls(client, mainWindowControls(), set);
-
+    const BuiltControls built = buildControls(client, mainWindowControls(), set);
+    built.fill(ui.Lbl_Numero, "Lbl_Numero");
+    built.fill(ui.Txt_Numero, "Txt_Numero");
+    built.fill(ui.Lbl_Operatore, "Lbl_Operatore");
+    built.fill(ui.Lbl_Suggeri, "Lbl_Suggeri");
+    built.fill(ui.Lbl_01, "Lbl_01");
+    built.fill(ui.Lbl_Titolo, "Lbl_Titolo");
+    built.fill(ui.Lbl_Esercizio, "Lbl_Esercizio");
+    built.fill(ui.Lbl_Risultati, "Lbl_Risultati");
+    built.fill(ui.Lbl_Difficoltà, "Lbl_Difficoltà");
+    built.fill(ui.Lbl_Complessità, "Lbl_Complessità");
+    built.fill(ui.Lbl_Per_Iniziare, "Lbl_Per_Iniziare");
+    built.fill(ui.List1, "List1");
+    built.fill(ui.Cmd_Via, "Cmd_Via");
+    built.fill(ui.Cmd_Facile, "Cmd_Facile");
+    built.fill(ui.Cmd_Help, "Cmd_Help");
+    built.fill(ui.Cmd_Soluzione, "Cmd_Soluzione");
+    built.fill(ui.Cmd_Risultati, "Cmd_Risultati");
+    built.fill(ui.Cmd_Stampa, "Cmd_Stampa");
+    built.fill(ui.Cmd_Calcolatore, "Cmd_Calcolatore");
+    built.fill(ui.Cmd_Esci, "Cmd_Esci");
     for (int i = 0; i < SeriesLength; ++i) {
-        Lbl_Numero[at(i)] = control<QLabel>(client, arrayName("Lbl_Numero", i));
-        Txt_Numero[at(i)] = control<QLineEdit>(client, arrayName("Txt_Numero", i));
-        Lbl_Operatore[at(i)] = control<QLabel>(client, arrayName("Lbl_Operatore", i));
-        Lbl_Suggeri[at(i)] = control<QLabel>(client, arrayName("Lbl_Suggeri", i));
-        Txt_Numero[at(i)]->installEventFilter(this);
-        fitNumbers(Lbl_Numero[at(i)]); // a seven-digit number shrinks to fit its box
+        ui.Txt_Numero[at(i)]->installEventFilter(this);
+        fitNumbers(ui.Lbl_Numero[at(i)]); // a seven-digit number shrinks to fit its box
         // The answer box stands in for a number: the pupil types in the numbers' size.
-        setFontSize(Txt_Numero[at(i)], numberFontPoints(set));
-        Txt_Numero[at(i)]->setAlignment(Qt::AlignCenter);
+        setFontSize(ui.Txt_Numero[at(i)], numberFontPoints(set));
+        ui.Txt_Numero[at(i)]->setAlignment(Qt::AlignCenter);
     }
-    Lbl_01 = control<QLabel>(client, "Lbl_01");
-    Lbl_Titolo = control<QLabel>(client, "Lbl_Titolo");
-    Lbl_Esercizio = control<QLabel>(client, "Lbl_Esercizio");
-    Lbl_Risultati = control<QLabel>(client, "Lbl_Risultati");
-    Lbl_Difficoltà = control<QLabel>(client, "Lbl_Difficoltà");
-    Lbl_Complessità = control<QLabel>(client, "Lbl_Complessità");
-    Lbl_Per_Iniziare = control<QLabel>(client, "Lbl_Per_Iniziare");
-    List1 = control<QListWidget>(client, "List1");
-    Cmd_Via = control<QPushButton>(client, "Cmd_Via");
-    Cmd_Facile = control<QPushButton>(client, "Cmd_Facile");
-    Cmd_Help = control<QPushButton>(client, "Cmd_Help");
-    Cmd_Soluzione = control<QPushButton>(client, "Cmd_Soluzione");
-    Cmd_Risultati = control<QPushButton>(client, "Cmd_Risultati");
-    Cmd_Stampa = control<QPushButton>(client, "Cmd_Stampa");
-    Cmd_Calcolatore = control<QPushButton>(client, "Cmd_Calcolatore");
-    Cmd_Esci = control<QPushButton>(client, "Cmd_Esci");
 
-    connect(Cmd_Via, &QPushButton::clicked, this, &Zorvano::Cmd_Via_Click);
-    connect(Cmd_Facile, &QPushButton::clicked, this, &Zorvano::Cmd_Facile_Click);
-    connect(Cmd_Help, &QPushButton::clicked, this, &Zorvano::Cmd_Help_Click);
-    connect(Cmd_Soluzione, &QPushButton::clicked, this, &Zorvano::Cmd_Soluzione_Click);
-    connect(Cmd_Risultati, &QPushButton::clicked, this, &Zorvano::Cmd_Risultati_Click);
-    connect(Cmd_Stampa, &QPushButton::clicked, this, &Zorvano::Cmd_Stampa_Click);
-    connect(Cmd_Calcolatore, &QPushButton::clicked, this, &Zorvano::Cmd_Calcolatore_Click);
-    connect(Cmd_Esci, &QPushButton::clicked, this, &Zorvano::Cmd_Esci_Click);
+    connect(ui.Cmd_Via, &QPushButton::clicked, this, &Zorvano::Cmd_Via_Click);
+    connect(ui.Cmd_Facile, &QPushButton::clicked, this, &Zorvano::Cmd_Facile_Click);
+    connect(ui.Cmd_Help, &QPushButton::clicked, this, &Zorvano::Cmd_Help_Click);
+    connect(ui.Cmd_Soluzione, &QPushButton::clicked, this, &Zorvano::Cmd_Soluzione_Click);
+    connect(ui.Cmd_Risultati, &QPushButton::clicked, this, &Zorvano::Cmd_Risultati_Click);
+    connect(ui.Cmd_Stampa, &QPushButton::clicked, this, &Zorvano::Cmd_Stampa_Click);
+    connect(ui.Cmd_Calcolatore, &QPushButton::clicked, this, &Zorvano::Cmd_Calcolatore_Click);
+    connect(ui.Cmd_Esci, &QPushButton::clicked, this, &Zorvano::Cmd_Esci_Click);
     buildMenus();
     Form_Load();
 }
@@ -115,72 +114,72 @@ void Zorvano::buildMenus() {
 }
 
 void Zorvano::Form_Load() {
-    Cmd_Help->setEnabled(false);
-    Cmd_Soluzione->setEnabled(false);
-    Cmd_Risultati->setEnabled(false);
-    Cmd_Stampa->setEnabled(false);
+    ui.Cmd_Help->setEnabled(false);
+    ui.Cmd_Soluzione->setEnabled(false);
+    ui.Cmd_Risultati->setEnabled(false);
+    ui.Cmd_Stampa->setEnabled(false);
     // The start settings are the state record's own defaults.
-    setCaption(Lbl_Difficoltà, difficultyCaption(state_.Operazioni));
-    setCaption(Lbl_Complessità, complexityCaption(state_.Massimo));
-    Cmd_Facile->setText(facileCaption(state_.Facilitato));
-    Lbl_01->hide();
+    setCaption(ui.Lbl_Difficoltà, difficultyCaption(state_.Operazioni));
+    setCaption(ui.Lbl_Complessità, complexityCaption(state_.Massimo));
+    ui.Cmd_Facile->setText(facileCaption(state_.Facilitato));
+    ui.Lbl_01->hide();
     resetNumberFonts();
 }
 
 void Zorvano::resetNumberFonts() {
-    for (auto* label : Lbl_Numero)
+    for (auto* label : ui.Lbl_Numero)
         setFontSize(label, numberFontPoints(set_));
 }
 
 void Zorvano::difficol_Click(Mode mode) {
     rules::chooseMode(state_, mode);
-    setCaption(Lbl_Difficoltà, difficultyCaption(state_.Operazioni));
+    setCaption(ui.Lbl_Difficoltà, difficultyCaption(state_.Operazioni));
 }
 
 void Zorvano::compless_Click(int largest) {
     if (!rules::chooseLargest(state_, largest))
         return;
-    setCaption(Lbl_Complessità, complexityCaption(largest));
+    setCaption(ui.Lbl_Complessità, complexityCaption(largest));
     resetNumberFonts();
 }
 
-QLineEdit* Zorvano::answerBox() const { return Txt_Numero[at(state_.Serie.Posizione_Mancante)]; }
-QLabel* Zorvano::hiddenLabel() const { return Lbl_Numero[at(state_.Serie.Posizione_Mancante)]; }
+QLineEdit* Zorvano::answerBox() const { return ui.Txt_Numero[at(state_.Serie.Posizione_Mancante)]; }
+QLabel* Zorvano::hiddenLabel() const { return ui.Lbl_Numero[at(state_.Serie.Posizione_Mancante)]; }
 
 void Zorvano::Cmd_Via_Click() {
     if (!rules::startExercise(state_, platform_.random))
         return; // the tables hold 100 exercises; the button stays disabled from then on
-    Lbl_Esercizio->setText(QStringLiteral("Esercizio n° ") + strText(state_.Num_Esercizio));
-    Cmd_Help->setEnabled(state_.Facilitato);
-    Cmd_Soluzione->setEnabled(state_.Facilitato);
-    List1->hide();
+    ui.Lbl_Esercizio->setText(QStringLiteral("Esercizio n° ") + strText(state_.Num_Esercizio));
+    ui.Cmd_Help->setEnabled(state_.Facilitato);
+    ui.Cmd_Soluzione->setEnabled(state_.Facilitato);
+    ui.List1->hide();
     for (int i = 0; i < SeriesLength; ++i) {
-        Lbl_Suggeri[at(i)]->hide();
-        Lbl_Operatore[at(i)]->hide();
-        setBackColour(Lbl_Numero[at(i)], colours::lightYellow);
+        ui.Lbl_Suggeri[at(i)]->hide();
+        ui.Lbl_Operatore[at(i)]->hide();
+        setBackColour(ui.Lbl_Numero[at(i)], colours::lightYellow);
         // An exercise left after a wrong answer keeps its number hidden and its box shown; the
         // new series shows every number but its own missing one.
-        Lbl_Numero[at(i)]->show();
-        Txt_Numero[at(i)]->hide();
+        ui.Lbl_Numero[at(i)]->show();
+        ui.Txt_Numero[at(i)]->hide();
     }
-    styleFeedback(Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
+    styleFeedback(ui.Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
     // The results view may have grown the label.
-    Lbl_Risultati->setGeometry(
+    ui.Lbl_Risultati->setGeometry(
         drawnRect(this, mainControlGeometry(set_, QStringLiteral("Lbl_Risultati"))));
-    Cmd_Via->setEnabled(false);
-    Lbl_Per_Iniziare->hide();
-    Cmd_Risultati->setEnabled(false);
-    Cmd_Stampa->setEnabled(false);
-    Cmd_Facile->setEnabled(false);
+    ui.Cmd_Via->setEnabled(false);
+    ui.Lbl_Per_Iniziare->hide();
+    ui.Cmd_Risultati->setEnabled(false);
+    ui.Cmd_Stampa->setEnabled(false);
+    ui.Cmd_Facile->setEnabled(false);
 
     hiddenLabel()->hide();
     answerBox()->show();
     setBackColour(answerBox(), colours::lightGrey);
     answerBox()->clear();
 
-    setCaption(Lbl_Risultati, {});
-    Lbl_Risultati->hide();
-    Lbl_01->hide();
+    setCaption(ui.Lbl_Risultati, {});
+    ui.Lbl_Risultati->hide();
+    ui.Lbl_01->hide();
     showSeries(state_.Serie);
     answerBox()->setFocus();
     announce(this, spokenExercise());
@@ -188,33 +187,33 @@ void Zorvano::Cmd_Via_Click() {
 
 void Zorvano::showSeries(const Series& series) {
     for (int k = 0; k < SeriesLength; ++k) {
-        Lbl_Numero[at(k)]->setText(generalText(series.Numeri[at(k)]));
-        Lbl_Suggeri[at(k)]->setText(QString::number(series.stepAt(k)));
-        Lbl_Operatore[at(k)]->setText(operatorCaption(series.opAt(k)));
+        ui.Lbl_Numero[at(k)]->setText(generalText(series.Numeri[at(k)]));
+        ui.Lbl_Suggeri[at(k)]->setText(QString::number(series.stepAt(k)));
+        ui.Lbl_Operatore[at(k)]->setText(operatorCaption(series.opAt(k)));
         // Facilitated mode marks the rhythm: Doppio its first cycle, Triplo cycles 1 and 3.
         const bool marked = k < series.Ritmo || (series.Ritmo == 2 && k >= 4);
         if (state_.Facilitato && marked)
-            setBackColour(Lbl_Numero[at(k)], colours::lightGreen);
+            setBackColour(ui.Lbl_Numero[at(k)], colours::lightGreen);
     }
-    Lbl_01->setText(QString::number(series.startValue()));
+    ui.Lbl_01->setText(QString::number(series.startValue()));
 }
 
 void Zorvano::enableNextExercise() {
     if (!state_.exercisesExhausted()) {
-        Cmd_Via->setEnabled(true);
+        ui.Cmd_Via->setEnabled(true);
         return;
     }
-    Cmd_Risultati->setEnabled(true);
-    Cmd_Stampa->setEnabled(true);
+    ui.Cmd_Risultati->setEnabled(true);
+    ui.Cmd_Stampa->setEnabled(true);
     // The closing message is longer than the start hint its label was drawn for: widen the
     // label about its centre so that it reads in two lines. No exercise follows to restore it.
-    QRect place = Lbl_Per_Iniziare->geometry();
+    QRect place = ui.Lbl_Per_Iniziare->geometry();
     const int centre = place.center().x();
     place.setWidth(drawnLength(this, toPixels(2100)));
     place.moveLeft(centre - place.width() / 2);
-    Lbl_Per_Iniziare->setGeometry(place);
-    Lbl_Per_Iniziare->setText(QStringLiteral("Esercizi finiti: guarda i risultati"));
-    Lbl_Per_Iniziare->show();
+    ui.Lbl_Per_Iniziare->setGeometry(place);
+    ui.Lbl_Per_Iniziare->setText(QStringLiteral("Esercizi finiti: guarda i risultati"));
+    ui.Lbl_Per_Iniziare->show();
 }
 
 void Zorvano::Txt_Numero_KeyPress(int /*index*/, int key) {
@@ -227,22 +226,22 @@ void Zorvano::Txt_Numero_KeyPress(int /*index*/, int key) {
         return; // empty, no number, or 0: never a number of a series
     if (outcome.verdict == rules::Verdict::Right) {
         setBackColour(box, colours::red);
-        Lbl_Risultati->show();
-        styleFeedback(Lbl_Risultati, 24, Qt::AlignHCenter, colours::red);
-        setCaption(Lbl_Risultati, outcome.feedback);
+        ui.Lbl_Risultati->show();
+        styleFeedback(ui.Lbl_Risultati, 24, Qt::AlignHCenter, colours::red);
+        setCaption(ui.Lbl_Risultati, outcome.feedback);
         box->hide();
         hiddenLabel()->show();
-        Cmd_Help->setEnabled(false);
-        Cmd_Soluzione->setEnabled(false);
+        ui.Cmd_Help->setEnabled(false);
+        ui.Cmd_Soluzione->setEnabled(false);
         enableNextExercise();
-        Cmd_Risultati->setEnabled(true);
-        Cmd_Stampa->setEnabled(true);
-        Lbl_Per_Iniziare->show();
-        Cmd_Facile->setEnabled(true);
-        (state_.exercisesExhausted() ? Cmd_Risultati : Cmd_Via)->setFocus();
+        ui.Cmd_Risultati->setEnabled(true);
+        ui.Cmd_Stampa->setEnabled(true);
+        ui.Lbl_Per_Iniziare->show();
+        ui.Cmd_Facile->setEnabled(true);
+        (state_.exercisesExhausted() ? ui.Cmd_Risultati : ui.Cmd_Via)->setFocus();
     } else {
-        Lbl_Risultati->show();
-        setCaption(Lbl_Risultati, outcome.feedback);
+        ui.Lbl_Risultati->show();
+        setCaption(ui.Lbl_Risultati, outcome.feedback);
         box->clear();
         box->setFocus();
         enableNextExercise();
@@ -256,19 +255,19 @@ void Zorvano::Txt_Numero_Click(int /*index*/) {
 }
 
 void Zorvano::Cmd_Facile_Click() {
-    Cmd_Facile->setText(facileCaption(rules::toggleFacilitated(state_)));
+    ui.Cmd_Facile->setText(facileCaption(rules::toggleFacilitated(state_)));
     // The focused button's new caption, which Orca does not read by itself.
-    notifyScreenReader(this, Cmd_Facile->text());
+    notifyScreenReader(this, ui.Cmd_Facile->text());
 }
 
 void Zorvano::Cmd_Help_Click() {
     const auto h = at(state_.Serie.Posizione_Mancante);
-    Lbl_Suggeri[h]->show();
-    Lbl_Operatore[h]->show();
-    if (!Lbl_Operatore[0]->isHidden())
-        Lbl_01->show(); // the start value the first step applies to
+    ui.Lbl_Suggeri[h]->show();
+    ui.Lbl_Operatore[h]->show();
+    if (!ui.Lbl_Operatore[0]->isHidden())
+        ui.Lbl_01->show(); // the start value the first step applies to
     rules::recordHelp(state_);
-    Cmd_Help->setEnabled(false);
+    ui.Cmd_Help->setEnabled(false);
     answerBox()->setFocus();
     refreshResultsList();
     announce(this, QStringLiteral("Parziale: ") + spokenSteps());
@@ -276,32 +275,33 @@ void Zorvano::Cmd_Help_Click() {
 
 void Zorvano::Cmd_Soluzione_Click() {
     for (int i = 0; i < SeriesLength; ++i) {
-        Lbl_Suggeri[at(i)]->show();
-        Lbl_Operatore[at(i)]->show();
+        ui.Lbl_Suggeri[at(i)]->show();
+        ui.Lbl_Operatore[at(i)]->show();
     }
-    Lbl_01->show();
+    ui.Lbl_01->show();
     rules::recordHelp(state_);
-    Cmd_Soluzione->setEnabled(false);
+    ui.Cmd_Soluzione->setEnabled(false);
     answerBox()->setFocus();
     refreshResultsList();
     announce(this, QStringLiteral("Soluzione: ") + spokenSteps());
 }
 
 void Zorvano::Cmd_Risultati_Click() {
-    List1->clear();
+    ui.List1->clear();
     for (int i = 0; i < SeriesLength; ++i) {
-        Lbl_Suggeri[at(i)]->hide();
-        Lbl_Operatore[at(i)]->hide();
+        ui.Lbl_Suggeri[at(i)]->hide();
+        ui.Lbl_Operatore[at(i)]->hide();
     }
-    Lbl_01->hide();
-    setCaption(Lbl_Risultati, {});
-    styleFeedback(Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
+    ui.Lbl_01->hide();
+    setCaption(ui.Lbl_Risultati, {});
+    styleFeedback(ui.Lbl_Risultati, 8, Qt::AlignLeft, colours::blue);
     state_.refreshCleanSuccesses();
-    setCaption(Lbl_Risultati, resultsSummary(state_, shared_, platform_.today(), platform_.locale));
-    growToFitText(Lbl_Risultati); // Cmd_Via_Click gives the label its own box back
-    List1->show();
-    List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
-    announce(this, Lbl_Risultati->text().split(u'\n').join(QStringLiteral(". ")) +
+    setCaption(ui.Lbl_Risultati,
+               resultsSummary(state_, shared_, platform_.today(), platform_.locale));
+    growToFitText(ui.Lbl_Risultati); // Cmd_Via_Click gives the label its own box back
+    ui.List1->show();
+    ui.List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
+    announce(this, ui.Lbl_Risultati->text().split(u'\n').join(QStringLiteral(". ")) +
                        QStringLiteral(". Segue l'elenco degli esercizi."));
 }
 
@@ -309,10 +309,10 @@ void Zorvano::Cmd_Risultati_Click() {
 // follow every later answer and help request, and a new registration. An empty list (at the
 // start) holds no results to follow.
 void Zorvano::refreshResultsList() {
-    if (List1->isHidden() || List1->count() == 0)
+    if (ui.List1->isHidden() || ui.List1->count() == 0)
         return;
-    List1->clear();
-    List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
+    ui.List1->clear();
+    ui.List1->addItems(resultsRows(state_, shared_, platform_.today(), platform_.locale));
 }
 
 void Zorvano::Cmd_Stampa_Click() {
@@ -355,14 +355,14 @@ void Zorvano::changeEvent(QEvent* event) {
 
 bool Zorvano::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < SeriesLength; ++i) {
-        if (watched != Txt_Numero[at(i)])
+        if (watched != ui.Txt_Numero[at(i)])
             continue;
         if (const auto code = keyPressCode(event)) {
             Txt_Numero_KeyPress(i, *code);
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton &&
-                Txt_Numero[at(i)]->rect().contains(mouse->position().toPoint()))
+                ui.Txt_Numero[at(i)]->rect().contains(mouse->position().toPoint()))
                 Txt_Numero_Click(i);
         }
     }

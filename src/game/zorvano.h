@@ -69,26 +69,29 @@ class Zorvano : public QMainWindow {
     SharedValues& shared_;
     GameState state_;
 
-    std::array<QLabel*, SeriesLength> Lbl_Numero{};
-    std::array<QLineEdit*, SeriesLength> Txt_Numero{};
-    std::array<QLabel*, SeriesLength> Lbl_Operatore{};
-    std::array<QLabel*, SeriesLength> Lbl_Suggeri{};
-    QLabel* Lbl_01 = nullptr;
-    QLabel* Lbl_Titolo = nullptr;
-    QLabel* Lbl_Esercizio = nullptr;
-    QLabel* Lbl_Risultati = nullptr;
-    QLabel* Lbl_Difficoltà = nullptr;
-    QLabel* Lbl_Complessità = nullptr;
-    QLabel* Lbl_Per_Iniziare = nullptr;
-    QListWidget* List1 = nullptr;
-    QPushButton* Cmd_Via = nullptr;
-    QPushButton* Cmd_Facile = nullptr;
-    QPushButton* Cmd_Help = nullptr;
-    QPushButton* Cmd_Soluzione = nullptr;
-    QPushButton* Cmd_Risultati = nullptr;
-    QPushButton* Cmd_Stampa = nullptr;
-    QPushButton* Cmd_Calcolatore = nullptr;
-    QPushButton* Cmd_Esci = nullptr;
+    // The layout's controls, filled as the window is built.
+    struct Controls {
+        std::array<QLabel*, SeriesLength> Lbl_Numero{};
+        std::array<QLineEdit*, SeriesLength> Txt_Numero{};
+        std::array<QLabel*, SeriesLength> Lbl_Operatore{};
+        std::array<QLabel*, SeriesLength> Lbl_Suggeri{};
+        QLabel* Lbl_01 = nullptr;
+        QLabel* Lbl_Titolo = nullptr;
+        QLabel* Lbl_Esercizio = nullptr;
+        QLabel* Lbl_Risultati = nullptr;
+        QLabel* Lbl_Difficoltà = nullptr;
+        QLabel* Lbl_Complessità = nullptr;
+        QLabel* Lbl_Per_Iniziare = nullptr;
+        QListWidget* List1 = nullptr;
+        QPushButton* Cmd_Via = nullptr;
+        QPushButton* Cmd_Facile = nullptr;
+        QPushButton* Cmd_Help = nullptr;
+        QPushButton* Cmd_Soluzione = nullptr;
+        QPushButton* Cmd_Risultati = nullptr;
+        QPushButton* Cmd_Stampa = nullptr;
+        QPushButton* Cmd_Calcolatore = nullptr;
+        QPushButton* Cmd_Esci = nullptr;
+    } ui;
 };
 
 } // namespace ortambra

@@ -4,7 +4,6 @@
 #include "report_text.h"
 #include "single_line.h"
 
-
 namespace ortambra {
 
 using namespace report_text;

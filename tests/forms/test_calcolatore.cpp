@@ -4,6 +4,7 @@
 #include "forms/number_fit.h"
 #include "game/zorvano.h"
 #include "program/layout_windows.h"
+#include "support/controls.h"
 #include "support/fakes.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QTest>
 
 using namespace ortambra;
+using ortambra::testing::control;
 using ortambra::testing::TestPlatform;
 
 namespace {

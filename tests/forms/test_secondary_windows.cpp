@@ -3,6 +3,7 @@
 #include "forms/frm_nome.h"
 #include "game/zorvano.h"
 #include "program/layout_windows.h"
+#include "support/controls.h"
 #include "support/fakes.h"
 #include "support/main_window.h"
 
@@ -17,6 +18,7 @@ using namespace ortambra;
 namespace {
 
 using Game = testing::LayoutGame;
+using ortambra::testing::control;
 
 bool showActive(QWidget* window) {
     window->show();

@@ -7,6 +7,7 @@
 #include "forms/window_placement.h"
 #include "game/zorvano.h"
 #include "program/layout_windows.h"
+#include "support/controls.h"
 #include "support/fakes.h"
 
 #include <QAbstractItemView>
@@ -15,12 +16,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
 #include <map>
 
 using namespace ortambra;
+using ortambra::testing::control;
 using testing::TestPlatform;
 
 namespace {
@@ -437,6 +440,43 @@ class WindowLayouts : public QObject {
         QCOMPARE(name(operation->view()), "Operazione");
         QCOMPARE(name(control<QLineEdit>(&windows.compact.calculator(), "Text3")),
                  "Secondo numero");
+    }
+
+    // A window whose record names a control its table lacks, or names it with another kind,
+    // must not run: the program stops, naming it, in a release build too. The test runs itself
+    // again for that (ORTAMBRA_FILL_CASE picks the case), since the child has to stop.
+    void recordStopsOnAMissingControl_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("missing name") << "no QLabel named Lbl_Nope";
+        QTest::newRow("other kind") << "no QPushButton named Lbl_Titolo";
+    }
+    void recordStopsOnAMissingControl() {
+        QFETCH(QString, fault);
+        if (const QString child = qEnvironmentVariable("ORTAMBRA_FILL_CASE"); !child.isEmpty()) {
+            if (child != QString::fromUtf8(QTest::currentDataTag()))
+                QSKIP("another case");
+            QWidget window;
+            const BuiltControls built =
+                buildControls(&window, mainWindowControls(), LayoutSet::Standard);
+            QLabel* label = nullptr;
+            built.fill(label, "Lbl_Titolo");
+            QVERIFY(label);
+            if (child == "missing name")
+                built.fill(label, "Lbl_Nope");
+            QPushButton* button = nullptr;
+            built.fill(button, "Lbl_Titolo");
+            return; // not reached
+        }
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("ORTAMBRA_FILL_CASE", QString::fromUtf8(QTest::currentDataTag()));
+        run.setProcessEnvironment(env);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(QCoreApplication::applicationFilePath(), {"recordStopsOnAMissingControl"});
+        QVERIFY(run.waitForFinished(60000));
+        const QString output = QString::fromUtf8(run.readAll());
+        QVERIFY2(run.exitStatus() == QProcess::CrashExit, qPrintable(output));
+        QVERIFY2(output.contains(fault), qPrintable(output));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "engine/number_text.h"
 #include "forms/caption.h"
 #include "forms/colours.h"
+#include "support/controls.h"
 #include "support/main_window.h"
 
 #include <QAction>

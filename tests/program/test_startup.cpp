@@ -5,12 +5,14 @@
 #include "forms/sfondo.h"
 #include "game/zorvano.h"
 #include "program/layout_windows.h"
+#include "support/controls.h"
 #include "support/fakes.h"
 
 #include <QLineEdit>
 #include <QtTest>
 
 using namespace ortambra;
+using ortambra::testing::control;
 using testing::FakeMessageBoxes;
 
 namespace {

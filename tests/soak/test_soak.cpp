@@ -9,6 +9,7 @@
 #include "forms/frm_nome.h"
 #include "program/layout_windows.h"
 #include "soak_texts.h"
+#include "support/controls.h"
 #include "support/main_window.h"
 
 #include <QAction>

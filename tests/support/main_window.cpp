@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "controls.h"
 #include "engine/number_text.h"
 #include "forms/layout.h"
 
