@@ -1,11 +1,23 @@
 # Every C++ file of the project is as clang-format, with the project's .clang-format, writes it.
-# Run with -DROOT=<the project> -DCLANG_FORMAT=<the tool, or empty>. Without the tool the check
-# skips itself, except under CI=true, where a check that did not run must not pass.
-if(NOT CLANG_FORMAT)
-  if("$ENV{CI}" STREQUAL "true")
-    message(FATAL_ERROR "clang-format not found (scripts/install-deps installs it)")
+# Run with -DROOT=<the project> -DCLANG_FORMAT=<the tool, or empty>. The tree is kept for the
+# clang-format of Debian 12 (14) and 13 (19); without the tool, or with another version, that
+# might wrap a line differently, the check skips itself, except under CI=true, where a check
+# that did not run must not pass.
+if(CLANG_FORMAT)
+  execute_process(COMMAND "${CLANG_FORMAT}" --version OUTPUT_VARIABLE version)
+  string(REGEX MATCH "version ([0-9]+)" version "${version}")
+  set(version "${CMAKE_MATCH_1}")
+endif()
+if(NOT CLANG_FORMAT OR NOT version MATCHES "^(14|19)$")
+  if(NOT CLANG_FORMAT)
+    set(why "clang-format not found (scripts/install-deps installs it)")
+  else()
+    set(why "clang-format ${version} is neither Debian 12's (14) nor 13's (19)")
   endif()
-  message("clang-format not found, skipped")
+  if("$ENV{CI}" STREQUAL "true")
+    message(FATAL_ERROR "${why}")
+  endif()
+  message("${why}: format check skipped")
   return()
 endif()
 set(files "")
