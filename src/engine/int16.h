@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cassert>
+#include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -24,7 +24,7 @@ constexpr void increment(Int16& counter) { counter = saturatingAdd(counter, 1); 
 
 // A game index (a position, an exercise, a line) as the position in its table.
 constexpr std::size_t at(int index) {
-    assert(index >= 0);
+    Q_ASSERT(index >= 0);
     return static_cast<std::size_t>(index);
 }
 

@@ -12,8 +12,8 @@ Frm_Istruzioni::Frm_Istruzioni(LayoutSet set, WindowSet& windows) : set_(set), w
     applyWindowSpec(this, this, instructionsWindowSpec(set));
     exposeWindow(this, WindowRole::Dialog);
     const BuiltControls built = buildControls(this, instructionsWindowControls(), set);
-    connect(built.get<QPushButton>("Cmd_Conferma"), &QPushButton::clicked, this,
-            &Frm_Istruzioni::Cmd_Conferma_Click);
+    built.fill(ui.Cmd_Conferma, "Cmd_Conferma");
+    connect(ui.Cmd_Conferma, &QPushButton::clicked, this, &Frm_Istruzioni::Cmd_Conferma_Click);
 }
 
 void Frm_Istruzioni::Cmd_Conferma_Click() {

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace ortambra {
 
 class WindowSet;
@@ -22,6 +24,11 @@ class Frm_Istruzioni : public QWidget {
   private:
     LayoutSet set_;
     WindowSet& windows_;
+
+    // The layout's controls, filled as the window is built.
+    struct Controls {
+        QPushButton* Cmd_Conferma = nullptr;
+    } ui;
 };
 
 } // namespace ortambra

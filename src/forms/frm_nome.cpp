@@ -1,7 +1,6 @@
 #include "frm_nome.h"
 
 #include "accessibility.h"
-#include "engine/int16.h"
 #include "enter_key.h"
 #include "instructions_layout.h"
 #include "registration_layout.h"

@@ -19,6 +19,7 @@ QString instructionLine(LinesFor window, int index) {
         "la risposta in questo caso non verrà conteggiata come valida.",
         "L'uso della calcolatrice non condiziona la valutazione.",
     };
+    Q_ASSERT(index < InstructionLineCount);
     QString text = QString::fromUtf8(lines[at(index)]);
     if (window == LinesFor::Instructions && index == 5)
         text.replace(QStringLiteral("facilitato"), QStringLiteral("Facilitato"));
@@ -30,6 +31,7 @@ QColor instructionColour(int index) {
         colours::blue, colours::blue, colours::blue, colours::darkBlue, colours::magenta,
         colours::teal, colours::teal, colours::teal, colours::purple,
     };
+    Q_ASSERT(index < InstructionLineCount);
     return colours[at(index)];
 }
 

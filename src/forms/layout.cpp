@@ -115,7 +115,11 @@ QWidget* createControl(const ControlSpec& drawn, QWidget* client) {
 
 } // namespace
 
-void BuiltControls::add(QWidget* control) { byName_.insert(control->objectName(), control); }
+void BuiltControls::add(QWidget* control) {
+    if (byName_.contains(control->objectName()))
+        qFatal("the window's table names two controls %s", qUtf8Printable(control->objectName()));
+    byName_.insert(control->objectName(), control);
+}
 
 void BuiltControls::missing(const QString& name, const char* kind) {
     qFatal("the window's table has no %s named %s", kind, qUtf8Printable(name));

@@ -76,18 +76,12 @@ struct WindowSpec {
 QString arrayName(const QString& base, int index); // "Lbl_Numero(3)"
 
 // The controls a window's table made, by name. The window fills its record of typed pointers
-// from them; a name the table lacks, or a control of another kind, stops the program on the
-// spot, naming it, in every build: no window runs with a control missing.
+// from them; a name the table lacks or names twice, or a control of another kind, stops the
+// program on the spot, naming it, in every build: no window runs with a control missing.
 class BuiltControls {
   public:
     void add(QWidget* control);
 
-    template <typename T> T* get(const QString& name) const {
-        auto* found = qobject_cast<T*>(byName_.value(name));
-        if (!found)
-            missing(name, T::staticMetaObject.className());
-        return found;
-    }
     template <typename T> void fill(T*& slot, const QString& name) const { slot = get<T>(name); }
     // An array of the game's controls, element i named "name(i)".
     template <typename T, std::size_t N>
@@ -97,6 +91,12 @@ class BuiltControls {
     }
 
   private:
+    template <typename T> T* get(const QString& name) const {
+        auto* found = qobject_cast<T*>(byName_.value(name));
+        if (!found)
+            missing(name, T::staticMetaObject.className());
+        return found;
+    }
     [[noreturn]] static void missing(const QString& name, const char* kind);
     QHash<QString, QWidget*> byName_;
 };

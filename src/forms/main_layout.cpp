@@ -25,7 +25,7 @@ QRect mainControlGeometry(LayoutSet set, const QString& name) {
         if (drawn.name == name)
             return drawn.geometry(set).pixels();
     }
-    return {};
+    qFatal("the main window's table has no control named %s", qUtf8Printable(name));
 }
 
 double numberFontPoints(LayoutSet set) { return set == LayoutSet::Compact ? 14.0 : 24.0; }
@@ -215,8 +215,9 @@ QString difficultyCaption(Mode mode) {
 }
 
 QString complexityCaption(int largest) {
-    return largest == 2 ? QStringLiteral("Complessità Bassa: fino a 2")
-                        : QStringLiteral("Complessità: fino a ") + QString::number(largest);
+    return largest == LowestLargestStep
+               ? QStringLiteral("Complessità Bassa: fino a 2")
+               : QStringLiteral("Complessità: fino a ") + QString::number(largest);
 }
 
 } // namespace ortambra

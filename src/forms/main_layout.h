@@ -11,7 +11,8 @@ const WindowSpec& mainWindowSpec(LayoutSet set);
 const std::vector<ControlSpec>& mainWindowControls();
 // The number labels' size at load and after every complexity change.
 double numberFontPoints(LayoutSet set);
-// A control's drawn geometry in pixels, to give back a box that a view has grown.
+// A control's drawn geometry in pixels, to give back a box that a view has grown. A name the
+// table lacks stops the program.
 QRect mainControlGeometry(LayoutSet set, const QString& name);
 
 // The settings menus' entries, in menu order, with the captions each one gives the main window.

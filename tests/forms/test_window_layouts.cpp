@@ -442,13 +442,15 @@ class WindowLayouts : public QObject {
                  "Secondo numero");
     }
 
-    // A window whose record names a control its table lacks, or names it with another kind,
-    // must not run: the program stops, naming it, in a release build too. The test runs itself
-    // again for that (ORTAMBRA_FILL_CASE picks the case), since the child has to stop.
+    // A window whose record names a control its table lacks, or names it with another kind, or
+    // whose table names two controls alike, must not run: the program stops, naming it, in a
+    // release build too. The test runs itself again for that (ORTAMBRA_FILL_CASE picks the case),
+    // since the child has to stop.
     void recordStopsOnAMissingControl_data() {
         QTest::addColumn<QString>("fault");
         QTest::newRow("missing name") << "no QLabel named Lbl_Nope";
         QTest::newRow("other kind") << "no QPushButton named Lbl_Titolo";
+        QTest::newRow("named twice") << "names two controls Lbl_Titolo";
     }
     void recordStopsOnAMissingControl() {
         QFETCH(QString, fault);
@@ -456,8 +458,10 @@ class WindowLayouts : public QObject {
             if (child != QString::fromUtf8(QTest::currentDataTag()))
                 QSKIP("another case");
             QWidget window;
-            const BuiltControls built =
-                buildControls(&window, mainWindowControls(), LayoutSet::Standard);
+            std::vector<ControlSpec> table = mainWindowControls();
+            if (child == "named twice")
+                table.push_back(table.front());
+            const BuiltControls built = buildControls(&window, table, LayoutSet::Standard);
             QLabel* label = nullptr;
             built.fill(label, "Lbl_Titolo");
             QVERIFY(label);
@@ -470,6 +474,8 @@ class WindowLayouts : public QObject {
         QProcess run;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("ORTAMBRA_FILL_CASE", QString::fromUtf8(QTest::currentDataTag()));
+        env.insert("QTEST_DISABLE_CORE_DUMP", "1"); // the stop is expected: no core, no debugger
+        env.insert("QTEST_DISABLE_STACK_DUMP", "1");
         run.setProcessEnvironment(env);
         run.setProcessChannelMode(QProcess::MergedChannels);
         run.start(QCoreApplication::applicationFilePath(), {"recordStopsOnAMissingControl"});
