@@ -41,6 +41,13 @@ void settle() { QCoreApplication::processEvents(); }
     std::exit(1);
 }
 
+template <typename T> T* element(QWidget& window, const char* array, int k) {
+    auto* found = window.findChild<T*>(arrayName(QString::fromUtf8(array), k));
+    if (!found)
+        fail("a control of the main window is missing");
+    return found;
+}
+
 class OkBoxes final : public MessageBoxes {
   public:
     Answer show(QWidget*, const QString&, const QString&, Buttons) override { return Answer::Ok; }
@@ -79,11 +86,9 @@ struct Game {
         shared.Classe = QStringLiteral("3B");
         windows.showMain();
         settle();
-        for (int k = 0; k < 6; ++k) {
-            boxes[static_cast<std::size_t>(k)] =
-                control<QLineEdit>(&window(), arrayName(QStringLiteral("Txt_Numero"), k));
-            numbers[static_cast<std::size_t>(k)] =
-                control<QLabel>(&window(), arrayName(QStringLiteral("Lbl_Numero"), k));
+        for (int k = 0; k < SeriesLength; ++k) {
+            boxes[at(k)] = element<QLineEdit>(window(), "Txt_Numero", k);
+            numbers[at(k)] = element<QLabel>(window(), "Lbl_Numero", k);
         }
     }
 
@@ -95,8 +100,8 @@ struct Game {
         main.Cmd_Via_Click();
         settle();
         const int k = main.state().Serie.Posizione_Mancante;
-        QLineEdit* box = boxes[static_cast<std::size_t>(k)];
-        const double hidden = readNumber(numbers[static_cast<std::size_t>(k)]->text());
+        QLineEdit* box = boxes[at(k)];
+        const double hidden = readNumber(numbers[at(k)]->text());
         box->setText(generalText(hidden + 1));
         main.Txt_Numero_KeyPress(k, EnterKey);
         settle();
@@ -118,8 +123,8 @@ struct Game {
                       screen};
     SharedValues shared;
     LayoutWindows windows{LayoutSet::Standard, platform, shared};
-    std::array<QLineEdit*, 6> boxes{};
-    std::array<QLabel*, 6> numbers{};
+    std::array<QLineEdit*, SeriesLength> boxes{};
+    std::array<QLabel*, SeriesLength> numbers{};
 };
 
 } // namespace
