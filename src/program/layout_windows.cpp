@@ -10,6 +10,8 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
+#include <memory>
+#include <utility>
 
 namespace ortambra {
 
@@ -52,6 +54,16 @@ void showAnew(QWidget* window) {
     window->setProperty(AwaitingFront, true);
 }
 
+// A window is made on its first use and fitted to the screen then, once.
+template <typename Window, typename... Args>
+Window& madeOnce(std::unique_ptr<Window>& window, const ScreenSize& screen, Args&&... args) {
+    if (!window) {
+        window = std::make_unique<Window>(std::forward<Args>(args)...);
+        fitToScreen(window.get(), screen);
+    }
+    return *window;
+}
+
 } // namespace
 
 void showInFront(QWidget* window, bool canRaise) {
@@ -70,29 +82,17 @@ void showInFront(QWidget* window) {
 }
 
 Zorvano& LayoutWindows::main() {
-    if (!main_) {
-        main_ = std::make_unique<Zorvano>(set_, *this, platform_, shared_);
-        fitToScreen(main_.get(), platform_.screen);
-    }
-    return *main_;
+    return madeOnce(main_, platform_.screen, set_, *this, platform_, shared_);
 }
 
 void LayoutWindows::showMain() { showInFront(&main()); }
 
 Frm_Nome& LayoutWindows::registration() {
-    if (!registration_) {
-        registration_ = std::make_unique<Frm_Nome>(set_, *this, shared_);
-        fitToScreen(registration_.get(), platform_.screen);
-    }
-    return *registration_;
+    return madeOnce(registration_, platform_.screen, set_, *this, shared_);
 }
 
 Frm_Istruzioni& LayoutWindows::instructions() {
-    if (!instructions_) {
-        instructions_ = std::make_unique<Frm_Istruzioni>(set_, *this);
-        fitToScreen(instructions_.get(), platform_.screen);
-    }
-    return *instructions_;
+    return madeOnce(instructions_, platform_.screen, set_, *this);
 }
 
 void LayoutWindows::showRegistration() { showInFront(&registration()); }
@@ -100,11 +100,7 @@ void LayoutWindows::showRegistration() { showInFront(&registration()); }
 void LayoutWindows::showInstructions() { showInFront(&instructions()); }
 
 Calcolatore& LayoutWindows::calculator() {
-    if (!calculator_) {
-        calculator_ = std::make_unique<Calcolatore>(set_, platform_, shared_);
-        fitToScreen(calculator_.get(), platform_.screen);
-    }
-    return *calculator_;
+    return madeOnce(calculator_, platform_.screen, set_, platform_, shared_);
 }
 
 void LayoutWindows::showCalculator() { showInFront(&calculator()); }
