@@ -2,14 +2,14 @@
 
 #include "engine/number_text.h"
 #include "engine/random_source.h"
-#include "forms/enter_key.h"
-#include "forms/layout.h"
-#include "forms/platform.h"
-#include "forms/screen_size.h"
-#include "game/zorvano.h"
+#include "layouts/design.h"
 #include "program/layout_windows.h"
 #include "report/painter_printer.h"
 #include "report/printing.h"
+#include "toolkit/enter_key.h"
+#include "toolkit/platform.h"
+#include "toolkit/screen.h"
+#include "windows/zorvano.h"
 
 #include <QApplication>
 #include <QFileInfo>

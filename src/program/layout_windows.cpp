@@ -1,11 +1,11 @@
 #include "layout_windows.h"
 
-#include "forms/calcolatore.h"
-#include "forms/frm_istruzioni.h"
-#include "forms/frm_nome.h"
-#include "forms/screen_size.h"
-#include "forms/window_fit.h"
-#include "game/zorvano.h"
+#include "toolkit/screen.h"
+#include "toolkit/window_fit.h"
+#include "windows/calcolatore.h"
+#include "windows/frm_istruzioni.h"
+#include "windows/frm_nome.h"
+#include "windows/zorvano.h"
 
 #include <QEvent>
 #include <QGuiApplication>

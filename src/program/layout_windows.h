@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/shared_values.h"
-#include "forms/layout.h"
-#include "forms/platform.h"
-#include "forms/window_set.h"
+#include "layouts/design.h"
+#include "toolkit/platform.h"
+#include "windows/window_set.h"
 
 #include <QString>
 #include <memory>

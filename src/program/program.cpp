@@ -1,12 +1,14 @@
 #include "program.h"
 
-#include "desktop.h"
+#include "desktop/desktop.h"
+#include "desktop/qt_message_boxes.h"
+#include "desktop/qt_printing.h"
+#include "desktop/qt_screen.h"
 #include "engine/random_source.h"
-#include "forms/platform.h"
-#include "forms/qt_printing.h"
-#include "forms/screen_size.h"
-#include "forms/sfondo.h"
 #include "layout_windows.h"
+#include "toolkit/platform.h"
+#include "toolkit/screen.h"
+#include "windows/sfondo.h"
 
 #include <QApplication>
 #include <QByteArray>

@@ -1,12 +1,13 @@
 // The program as a pupil starts it: the background window measures the screen, reports it and
 // opens the registration window of the set that fits; the rest of the run stays in that set.
-#include "forms/frm_nome.h"
-#include "forms/screen_size.h"
-#include "forms/sfondo.h"
-#include "game/zorvano.h"
+#include "layouts/design.h"
 #include "program/layout_windows.h"
 #include "support/controls.h"
 #include "support/fakes.h"
+#include "toolkit/screen.h"
+#include "windows/frm_nome.h"
+#include "windows/sfondo.h"
+#include "windows/zorvano.h"
 
 #include <QLineEdit>
 #include <QtTest>

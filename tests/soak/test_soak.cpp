@@ -3,14 +3,14 @@
 // exercise's row, the enabled buttons, and the results and report whenever they are shown. A
 // failure names the seed, the action and the actions that led to it.
 #include "engine/number_text.h"
-#include "forms/calcolatore.h"
-#include "forms/caption.h"
-#include "forms/frm_istruzioni.h"
-#include "forms/frm_nome.h"
 #include "program/layout_windows.h"
 #include "soak_texts.h"
 #include "support/controls.h"
 #include "support/main_window.h"
+#include "toolkit/caption.h"
+#include "windows/calcolatore.h"
+#include "windows/frm_istruzioni.h"
+#include "windows/frm_nome.h"
 
 #include <QAction>
 #include <QApplication>

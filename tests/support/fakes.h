@@ -1,9 +1,9 @@
 #pragma once
 
 #include "fake_random.h"
-#include "forms/platform.h"
-#include "forms/screen_size.h"
 #include "recording_printer.h"
+#include "toolkit/platform.h"
+#include "toolkit/screen.h"
 
 #include <QDate>
 #include <QLocale>

@@ -2,7 +2,7 @@
 
 #include "controls.h"
 #include "engine/number_text.h"
-#include "forms/layout.h"
+#include "layouts/design.h"
 
 #include <QApplication>
 #include <QListWidget>

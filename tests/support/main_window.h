@@ -2,9 +2,9 @@
 
 #include "engine/shared_values.h"
 #include "fakes.h"
-#include "forms/window_set.h"
-#include "game/zorvano.h"
 #include "program/layout_windows.h"
+#include "windows/window_set.h"
+#include "windows/zorvano.h"
 
 #include <QColor>
 #include <QLabel>
