@@ -3,6 +3,7 @@
 #include "layouts/instructions_layout.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/controls.h"
+#include "toolkit/hand_over.h"
 #include "window_set.h"
 
 #include <QPushButton>
@@ -19,7 +20,7 @@ Frm_Istruzioni::Frm_Istruzioni(LayoutSet set, WindowSet& windows) : set_(set), w
 
 void Frm_Istruzioni::Cmd_Conferma_Click() {
     windows_.showMain();
-    hide();
+    hideWhenReplaced(this);
 }
 
 } // namespace ortambra

@@ -5,6 +5,7 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/controls.h"
 #include "toolkit/enter_key.h"
+#include "toolkit/hand_over.h"
 #include "window_set.h"
 
 #include <QCloseEvent>
@@ -47,7 +48,7 @@ void Frm_Nome::Cmd_Conferma_Click() {
     shared_.Nome = ui.Txt_Nome->text();
     shared_.Classe = ui.Txt_Classe->text();
     windows_.showMain();
-    hide();
+    hideWhenReplaced(this);
 }
 
 void Frm_Nome::Cmd_Istruzioni_Click() {

@@ -129,13 +129,13 @@ def kill(process):
     stop(process, grace=2.0)
 
 
-def start_orca(folder, speechd_address, debug_file):
+def start_orca(folder, speechd_address, debug_file, extra_env=None):
     home = os.path.join(folder, "home")
     os.mkdir(home)
     env = dict(os.environ, HOME=home, SPEECHD_ADDRESS=speechd_address, LANG="C.UTF-8",
                LANGUAGE="C", XDG_CONFIG_HOME=os.path.join(home, ".config"),
                XDG_DATA_HOME=os.path.join(home, ".local/share"),
-               XDG_CACHE_HOME=os.path.join(home, ".cache"))
+               XDG_CACHE_HOME=os.path.join(home, ".cache"), **(extra_env or {}))
     for name in [n for n in env if n.startswith("LC_")]:
         del env[name]
     # Orca's own --debug-file opens the file with a block buffer: the last utterances would stay
