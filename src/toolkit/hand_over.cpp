@@ -2,6 +2,7 @@
 
 #include "screen.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
@@ -14,36 +15,57 @@ namespace {
 
 constexpr const char* AwaitingReplacement = "ortambraAwaitingReplacement";
 
-void hideNow(QWidget* leaving) {
-    leaving->setProperty(AwaitingReplacement, false);
-    leaving->hide();
-}
+// Waits for the focus to reach another of the program's windows, then hides `leaving`. Until
+// then the window left takes no keys or clicks: its button pressed again would show the next
+// window anew. It ends with the window, or when the window is hidden by anyone.
+class ReplacementWatch final : public QObject {
+  public:
+    ReplacementWatch(QWidget* leaving, int boundMs) : QObject(leaving), leaving_(leaving) {
+        leaving->setProperty(AwaitingReplacement, true);
+        leaving->installEventFilter(this);
+        qApp->installEventFilter(this);
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+            if (focused && focused != leaving_->windowHandle())
+                leaving_->hide();
+        });
+        QTimer::singleShot(boundMs, this, [this] { leaving_->hide(); });
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == leaving_ && event->type() == QEvent::Hide) {
+            leaving_->setProperty(AwaitingReplacement, false);
+            qApp->removeEventFilter(this);
+            leaving_->removeEventFilter(this);
+            deleteLater();
+            return false;
+        }
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::TouchBegin:
+            return watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == leaving_;
+        default: return false;
+        }
+    }
+
+  private:
+    QWidget* leaving_; // the parent: the watch never outlives it
+};
 
 } // namespace
 
 void hideWhenReplaced(QWidget* leaving, bool waitForFocus, int boundMs) {
     if (!waitForFocus || !leaving->isActiveWindow()) {
-        hideNow(leaving);
+        leaving->hide();
         return;
     }
-    // A second request meanwhile (a second press of the same button) waits for the same focus.
-    if (leaving->property(AwaitingReplacement).toBool())
-        return;
-    leaving->setProperty(AwaitingReplacement, true);
-    // Owned by `leaving`: the watch ends with the window, or once it has hidden it.
-    auto* watch = new QObject(leaving);
-    const QPointer<QWidget> window(leaving);
-    const auto done = [window, watch] {
-        if (window && window->property(AwaitingReplacement).toBool())
-            hideNow(window);
-        watch->deleteLater();
-    };
-    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, watch,
-                     [window, done](QWindow* focused) {
-                         if (focused && window && focused != window->windowHandle())
-                             done();
-                     });
-    QTimer::singleShot(boundMs, watch, done);
+    if (!leaving->property(AwaitingReplacement).toBool())
+        new ReplacementWatch(leaving, boundMs); // owned by `leaving`
 }
 
 void hideWhenReplaced(QWidget* leaving) {

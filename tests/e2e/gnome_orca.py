@@ -25,6 +25,7 @@ import os
 import re
 import shutil
 import signal
+import stat
 import subprocess
 import sys
 import tempfile
@@ -118,7 +119,7 @@ def ways_back(d, speech, keys):
     """After the X11 game, which leaves the calculator last: the way back to the main window,
     then the instructions and back."""
     said(speech, "Zorvano frame")
-    main = d.wait_window("Zorvano")
+    d.wait_window("Zorvano")
     # "Istruzioni" is an entry of the menu bar itself: F10 opens the first menu, Escape
     # closes it and leaves the bar, where the arrows walk.
     keys.press("F10")
@@ -133,7 +134,6 @@ def ways_back(d, speech, keys):
     keys.press("alt+c")
     said(speech, "Zorvano frame")
     d.wait_closed("Form_Istruzioni")
-    return main
 
 
 def stray_announcements(utterances):
@@ -151,6 +151,8 @@ def inner(args):
     # Wayland display in its own environment.
     x_display = os.environ.pop("DISPLAY", None)
     wayland = os.environ.pop("WAYLAND_DISPLAY", None)
+
+    from gi.repository import GLib  # the remote desktop's calls fail with its errors
 
     def inside():
         launcher = speechd = orca = program = d = None
@@ -178,7 +180,7 @@ def inner(args):
             stray = stray_announcements(speech.utterances())
             check(not stray, f"after the registration Orca announced the background: {stray}")
             return True
-        except Failure as error:
+        except (Failure, GLib.Error) as error:
             print(f"gnome-orca: {width}x{height}: FAILED: {error}", file=sys.stderr)
             if os.path.exists(debug_file):
                 said_all = screen_reader.Speech(debug_file).utterances()
@@ -280,17 +282,20 @@ def x11_sockets_open():
     """None when Xwayland may make its socket in /tmp/.X11-unix, else the exit status. A
     desktop keeps that folder open to all (mode 1777, sticky) and mutter refuses any other; but
     mutter run by root makes it under root's umask (755), and so may an X server started by
-    root on a test machine. Root sets the mode every desktop gives it."""
+    root on a test machine. Root sets the mode every desktop gives it to a folder of root's."""
     folder = "/tmp/.X11-unix"
     try:
-        mode = os.stat(folder).st_mode & 0o7777
+        found = os.lstat(folder)
     except FileNotFoundError:
-        mode = None
-    if mode == 0o1777:
+        found = None
+    if found is not None and stat.S_ISDIR(found.st_mode) and \
+            stat.S_IMODE(found.st_mode) == 0o1777:
         return None
-    if os.getuid() != 0:
-        return play.not_run_status("gnome-orca", f"{folder} is not open to all (mode 1777)")
-    if mode is None:
+    usable = found is None or (stat.S_ISDIR(found.st_mode) and found.st_uid == 0)
+    if os.getuid() != 0 or not usable:
+        return play.not_run_status("gnome-orca", f"{folder} is not a folder open to all "
+                                   "(mode 1777) and this user may not make it one")
+    if found is None:
         os.mkdir(folder)
     log(f"gnome-orca: {folder} set to mode 1777, as on a desktop")
     os.chmod(folder, 0o1777)
@@ -302,11 +307,10 @@ def outer(args):
     status = play.cannot_run("gnome-orca", program, missing_tools())
     if status is not None:
         return status
-    status = x11_sockets_open()
-    if status is not None:
-        return status
     version = mutter_version()
-    if version is None or version < OLDEST_MUTTER:
+    if version is None:
+        return play.not_run_status("gnome-orca", "mutter --version names no version")
+    if version < OLDEST_MUTTER:
         print(f"gnome-orca: SKIPPED, mutter {version} is older than {OLDEST_MUTTER}, the oldest "
               "that runs headless with a virtual monitor")
         return play.SKIP
@@ -315,6 +319,9 @@ def outer(args):
     if others:
         return play.not_run_status(
             "gnome-orca", f"another Orca of this user is running (process {', '.join(others)})")
+    status = x11_sockets_open()
+    if status is not None:
+        return status
     speech_log = os.path.abspath(args.speech_log) if args.speech_log else None
     results = [run_screen(program, width, height, speech_log)
                for width, height in args.screen or [(800, 600), (1024, 768)]]

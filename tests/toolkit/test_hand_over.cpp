@@ -4,8 +4,10 @@
 #include "support/main_window.h"
 #include "toolkit/hand_over.h"
 
+#include <QLineEdit>
 #include <QWidget>
 #include <QtTest>
+#include <memory>
 
 using namespace ortambra;
 using namespace ortambra::testing;
@@ -56,6 +58,41 @@ class TestHandOver : public QObject {
         }
         QTRY_VERIFY(!leaving.isVisible());
         QVERIFY(next.isVisible() == nextShown);
+    }
+
+    // While it waits the window left takes no keys (its button pressed again would map the next
+    // window anew); hidden and shown again meanwhile, it is the pupil's window again and no old
+    // wait hides it; it can be left again later, and it may go away while waiting.
+    void waitingWindowTakesNoInputAndEndsWhenHidden() {
+        QWidget next;
+        auto leaving = std::make_unique<QWidget>();
+        auto* box = new QLineEdit(leaving.get()); // owned by the window
+        const auto leaveForNext = [&] {
+            leaving->show();
+            QVERIFY(activate(*leaving));
+            box->setFocus();
+            hideWhenReplaced(leaving.get(), true, 60000);
+        };
+        leaveForNext();
+        QTest::keyClicks(box, "12");
+        QCOMPARE(box->text(), QString());
+
+        leaving->hide();
+        leaving->show();
+        next.show();
+        QVERIFY(activate(next));
+        QCoreApplication::processEvents();
+        QVERIFY2(leaving->isVisible(), "an old wait hid the window shown again");
+        QTest::keyClicks(box, "3");
+        QCOMPARE(box->text(), QStringLiteral("3"));
+
+        leaveForNext();
+        QVERIFY(activate(next));
+        QTRY_VERIFY(!leaving->isVisible());
+
+        leaveForNext();
+        leaving.reset();
+        QVERIFY(activate(next));
     }
 };
 
