@@ -15,8 +15,9 @@
 
 namespace ortambra {
 
-LayoutWindows::LayoutWindows(LayoutSet set, Platform& platform, SharedValues& shared)
-    : set_(set), platform_(platform), shared_(shared) {}
+LayoutWindows::LayoutWindows(LayoutSet set, Platform& platform, SharedValues& shared,
+                             Presets presets)
+    : set_(set), platform_(platform), shared_(shared), presets_(presets) {}
 
 LayoutWindows::~LayoutWindows() = default;
 
@@ -82,7 +83,7 @@ void showInFront(QWidget* window) {
 }
 
 Zorvano& LayoutWindows::main() {
-    return madeOnce(main_, platform_.screen, set_, *this, platform_, shared_);
+    return madeOnce(main_, platform_.screen, set_, *this, platform_, shared_, presets_);
 }
 
 void LayoutWindows::showMain() { showInFront(&main()); }

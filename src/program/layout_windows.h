@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/presets.h"
 #include "engine/shared_values.h"
 #include "layouts/design.h"
 #include "toolkit/platform.h"
@@ -18,7 +19,7 @@ class Zorvano;
 // Owns the windows of one layout set, each created on first use and kept until the end.
 class LayoutWindows final : public WindowSet {
   public:
-    LayoutWindows(LayoutSet set, Platform& platform, SharedValues& shared);
+    LayoutWindows(LayoutSet set, Platform& platform, SharedValues& shared, Presets presets = {});
     ~LayoutWindows() override;
 
     void showRegistration() override;
@@ -38,6 +39,7 @@ class LayoutWindows final : public WindowSet {
     LayoutSet set_;
     Platform& platform_;
     SharedValues& shared_;
+    Presets presets_;
     std::unique_ptr<Zorvano> main_;
     std::unique_ptr<Calcolatore> calculator_;
     std::unique_ptr<Frm_Nome> registration_;

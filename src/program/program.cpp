@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "command_line.h"
 #include "desktop/desktop.h"
 #include "desktop/qt_message_boxes.h"
 #include "desktop/qt_printing.h"
@@ -75,6 +76,19 @@ void holdWhileConnecting(QtMsgType type, const QMessageLogContext& context, cons
 int runProgram(int& argc, char** argv, const std::function<void(QApplication&)>& prepare) {
     if (argc > 0 && argv[0] && *argv[0])
         programName = argv[0];
+    // Read before any window system is reached: the help, the version and a mistake need none.
+    Presets presets;
+    if (argc > 1) {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments.append(QString::fromLocal8Bit(argv[i]));
+        const CommandLine asked = readCommandLine(arguments);
+        std::fputs(asked.output.toLocal8Bit().constData(), stdout);
+        std::fputs(asked.error.toLocal8Bit().constData(), stderr);
+        if (!asked.presets)
+            return asked.status;
+        presets = *asked.presets;
+    }
     passOn = qInstallMessageHandler(holdWhileConnecting);
     QApplication app(argc, argv);
     release();
@@ -98,8 +112,8 @@ int runProgram(int& argc, char** argv, const std::function<void(QApplication&)>&
                       screen};
     SharedValues shared;
     // Only the set the screen calls for ever creates a window.
-    LayoutWindows standard(LayoutSet::Standard, platform, shared);
-    LayoutWindows compact(LayoutSet::Compact, platform, shared);
+    LayoutWindows standard(LayoutSet::Standard, platform, shared, presets);
+    LayoutWindows compact(LayoutSet::Compact, platform, shared, presets);
     Sfondo sfondo(screen, messages, standard, compact);
     sfondo.Form_Load();
     return QApplication::exec();

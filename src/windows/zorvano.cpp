@@ -41,7 +41,8 @@ void styleFeedback(QLabel* label, double points, Qt::Alignment align, const QCol
 
 } // namespace
 
-Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedValues& shared)
+Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedValues& shared,
+                 const Presets& presets)
     : set_(set), windows_(windows), platform_(platform), shared_(shared) {
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -85,6 +86,7 @@ Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedVa
     connect(ui.Cmd_Esci, &QPushButton::clicked, this, &Zorvano::Cmd_Esci_Click);
     buildMenus();
     Form_Load();
+    applyPresets(presets);
 }
 
 void Zorvano::buildMenus() {
@@ -125,6 +127,22 @@ void Zorvano::Form_Load() {
     ui.Cmd_Facile->setText(facileCaption(state_.Facilitato));
     ui.Lbl_01->hide();
     resetNumberFonts();
+}
+
+void Zorvano::applyPresets(const Presets& presets) {
+    // The teacher's choices go through the pupil's own handlers, captions and all.
+    if (presets.mode)
+        difficol_Click(*presets.mode);
+    if (presets.largest)
+        compless_Click(*presets.largest);
+    if (presets.facilitated)
+        ui.Cmd_Facile->setText(facileCaption(rules::toggleFacilitated(state_)));
+    settingsLocked_ = presets.locked;
+    if (settingsLocked_) {
+        for (const char* menu : {"difficol", "compless"})
+            menuBar()->findChild<QMenu*>(QLatin1String(menu))->menuAction()->setEnabled(false);
+        ui.Cmd_Facile->setEnabled(false);
+    }
 }
 
 void Zorvano::resetNumberFonts() {
@@ -238,7 +256,7 @@ void Zorvano::Txt_Numero_KeyPress(int /*index*/, int key) {
         ui.Cmd_Risultati->setEnabled(true);
         ui.Cmd_Stampa->setEnabled(true);
         ui.Lbl_Per_Iniziare->show();
-        ui.Cmd_Facile->setEnabled(true);
+        ui.Cmd_Facile->setEnabled(!settingsLocked_);
         (state_.exercisesExhausted() ? ui.Cmd_Risultati : ui.Cmd_Via)->setFocus();
     } else {
         ui.Lbl_Risultati->show();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/game_state.h"
+#include "engine/presets.h"
 #include "engine/shared_values.h"
 #include "layouts/design.h"
 #include "layouts/main_layout.h"
@@ -24,7 +25,8 @@ class Zorvano : public QMainWindow {
     Q_OBJECT
 
   public:
-    Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedValues& shared);
+    Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedValues& shared,
+            const Presets& presets = {});
 
     const GameState& state() const { return state_; }
     LayoutSet layoutSet() const { return set_; }
@@ -55,6 +57,7 @@ class Zorvano : public QMainWindow {
     QString spokenFeedback() const;
     QString spokenSteps() const;
     void Form_Load();
+    void applyPresets(const Presets& presets);
     void buildMenus();
     void showSeries(const Series& series);
     void enableNextExercise();
@@ -68,6 +71,7 @@ class Zorvano : public QMainWindow {
     Platform& platform_;
     SharedValues& shared_;
     GameState state_;
+    bool settingsLocked_ = false;
 
     // The layout's controls, filled as the window is built.
     struct Controls {

@@ -28,8 +28,8 @@ QColor backColour(const QWidget* widget) {
 
 QColor foreColour(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
 
-MainWindowRig::MainWindowRig(LayoutSet set, unsigned seed)
-    : platform(seed), window(set, windows, platform.platform, shared) {
+MainWindowRig::MainWindowRig(LayoutSet set, unsigned seed, const Presets& presets)
+    : platform(seed), window(set, windows, platform.platform, shared, presets) {
     window.show();
     activate(window);
 }

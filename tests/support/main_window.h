@@ -45,7 +45,8 @@ QColor foreColour(const QWidget* widget);
 // A main window on a test platform, shown and active, with the pupil's ways of using it.
 class MainWindowRig {
   public:
-    explicit MainWindowRig(LayoutSet set = LayoutSet::Standard, unsigned seed = 1);
+    explicit MainWindowRig(LayoutSet set = LayoutSet::Standard, unsigned seed = 1,
+                           const Presets& presets = {});
 
     TestPlatform platform;
     SharedValues shared;
