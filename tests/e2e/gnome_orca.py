@@ -19,12 +19,10 @@ Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing, a failure when C
 mutter is older than the release this test is known to run on, a skip everywhere).
 """
 
-import argparse
 import glob
 import os
 import re
 import shutil
-import signal
 import stat
 import subprocess
 import sys
@@ -314,12 +312,9 @@ def outer(args):
         print(f"gnome-orca: SKIPPED, mutter {version} is older than {OLDEST_MUTTER}, the oldest "
               "that runs headless with a virtual monitor")
         return play.SKIP
-    others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
-                            capture_output=True, text=True).stdout.split()
-    if others:
-        return play.not_run_status(
-            "gnome-orca", f"another Orca of this user is running (process {', '.join(others)})")
-    status = x11_sockets_open()
+    status = screen_reader.another_orca("gnome-orca")
+    if status is None:
+        status = x11_sockets_open()
     if status is not None:
         return status
     speech_log = os.path.abspath(args.speech_log) if args.speech_log else None
@@ -329,16 +324,7 @@ def outer(args):
 
 
 def main():
-    signal.signal(signal.SIGTERM, play.exit_on_sigterm)
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("program")
-    parser.add_argument("--screen", action="append", type=play.screen_size,
-                        help="WIDTHxHEIGHT; repeat for more screens")
-    parser.add_argument("--speech-log", metavar="FILE",
-                        help="keeps Orca's debug file of each screen as FILE.gnome.WxH")
-    parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
-    args = parser.parse_args()
-    return inner(args) if args.inner else outer(args)
+    return screen_reader.command_line(__doc__, outer, inner, "gnome.WxH")
 
 
 if __name__ == "__main__":

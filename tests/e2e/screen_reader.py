@@ -384,17 +384,25 @@ def missing_tools():
     return missing
 
 
+def another_orca(name):
+    """The exit status when another Orca of this user runs, else None: `orca --replace` ends
+    every Orca of this user, and never the screen reader of someone at work."""
+    others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                            capture_output=True, text=True).stdout.split()
+    if others:
+        return play.not_run_status(
+            name, f"another Orca of this user is running (process {', '.join(others)})")
+    return None
+
+
 def outer(args):
     program = os.path.abspath(args.program)
     status = play.cannot_run("orca", program, missing_tools())
     if status is not None:
         return status
-    # `orca --replace` ends every Orca of this user: never the screen reader of someone at work.
-    others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
-                            capture_output=True, text=True).stdout.split()
-    if others:
-        return play.not_run_status(
-            "orca", f"another Orca of this user is running (process {', '.join(others)})")
+    status = another_orca("orca")
+    if status is not None:
+        return status
     if args.speech_log:
         os.environ["ORTAMBRA_SPEECH_LOG"] = os.path.abspath(args.speech_log)
     results = []
@@ -404,17 +412,23 @@ def outer(args):
     return 0 if all(results) else 1
 
 
-def main():
+def command_line(doc, outer, inner, kept_as):
+    """Runs a script of PROGRAM [--screen WxH ...] [--speech-log FILE], as play.command_line
+    does; Orca's log of each screen is kept as FILE.kept_as."""
     signal.signal(signal.SIGTERM, play.exit_on_sigterm)
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser = argparse.ArgumentParser(description=doc.split("\n\n")[0])
     parser.add_argument("program")
     parser.add_argument("--screen", action="append", type=play.screen_size,
                         help="WIDTHxHEIGHT; repeat for more screens")
     parser.add_argument("--speech-log", metavar="FILE",
-                        help="keeps Orca's debug file of each screen as FILE.WxH")
+                        help=f"keeps Orca's debug file of each screen as FILE.{kept_as}")
     parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
     args = parser.parse_args()
     return inner(args) if args.inner else outer(args)
+
+
+def main():
+    return command_line(__doc__, outer, inner, "WxH")
 
 
 if __name__ == "__main__":
