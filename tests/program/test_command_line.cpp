@@ -114,6 +114,23 @@ class TestCommandLine : public QObject {
         for (const char* menu : {"difficol", "compless"})
             QCOMPARE(menuBarEntry(preset.window, menu)->isEnabled(), !locked);
         QCOMPARE(preset.button("Cmd_Facile")->isEnabled(), !locked);
+        // F10 still opens the menu bar by keyboard, on its first entry the pupil may use.
+        QVERIFY(activate(preset.window));
+        QTest::keyClick(&preset.window, Qt::Key_F10);
+        QMenuBar* bar = preset.window.menuBar();
+        auto* difficol = control<QMenu>(&preset.window, QStringLiteral("difficol"));
+        QVERIFY(QTest::qWaitFor([&] {
+            return locked ? bar->activeAction() && bar->activeAction()->text() == "Istruzioni"
+                          : difficol->isVisible();
+        }));
+        if (locked) {
+            QTest::keyClick(bar, Qt::Key_Return);
+            QCOMPARE(preset.windows.instructions, 1);
+        } else {
+            QTest::keyClick(difficol, Qt::Key_Escape);
+            QTest::keyClick(bar, Qt::Key_Escape);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return !difficol->isVisible(); }));
         preset.click("Cmd_Facile");
         QCOMPARE(preset.state().Facilitato, facilitated != !locked);
         preset.click("Cmd_Via");
