@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <array>
 
 namespace ortambra {
@@ -15,18 +16,47 @@ struct ModeName {
 constexpr std::array<ModeName, 3> modeNames{
     {{"bassa", Mode::OnlySums}, {"media", Mode::OnlyProducts}, {"alta", Mode::SumsAndProducts}}};
 
-// The options the application object takes itself, hidden from the help.
+// The options the application object takes itself (Qt's and its X11 platform's), hidden from
+// the help.
 constexpr std::array qtOptionsWithValue{
     "platform",    "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
     "qwindowicon", "qwindowtitle",       "session",       "style",  "stylesheet",
-    "display",     "geometry",           "title",         "name",   "qmljsdebugger"};
-constexpr std::array qtFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    "display",     "geometry",           "title",         "name",   "icon",
+    "visual",      "qmljsdebugger"};
+constexpr std::array qtFlags{"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+
+// An argument as a message quotes it: on one line.
+QString quoted(QString text) { return text.replace(u'\n', u' '); }
 
 CommandLine mistake(const QString& text) {
     return {std::nullopt,
             2,
             {},
-            QStringLiteral("ortambra: ") + text + QStringLiteral(" (ortambra --help)\n")};
+            QStringLiteral("ortambra: ") + quoted(text) + QStringLiteral(" (ortambra --help)\n")};
+}
+
+// What went wrong in Qt's reading, in Italian. Qt names an unknown option without its dashes:
+// the argument is quoted as the teacher typed it.
+QString parseMistake(const QCommandLineParser& parser, const QStringList& arguments) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        for (const QString& argument : arguments.mid(1)) {
+            const QString typed = argument.section(u'=', 0, 0);
+            QString name = typed;
+            name.remove(QRegularExpression(QStringLiteral("^--?")));
+            if (typed.startsWith(u'-') && name == unknown.constFirst())
+                return QStringLiteral("opzione sconosciuta: ") + typed;
+        }
+        return QStringLiteral("opzione sconosciuta: ") + unknown.constFirst();
+    }
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    static const QRegularExpression unexpected(
+        QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    if (const auto found = missing.match(parser.errorText()); found.hasMatch())
+        return found.captured(1) + QStringLiteral(" vuole un valore");
+    if (const auto found = unexpected.match(parser.errorText()); found.hasMatch())
+        return found.captured(1) + QStringLiteral(" non vuole un valore");
+    return parser.errorText();
 }
 
 } // namespace
@@ -69,19 +99,14 @@ CommandLine readCommandLine(const QStringList& arguments) {
         parser.addOption(option);
     }
 
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (unknown.isEmpty())
-            return mistake(parser.errorText());
-        const QString& name = unknown.constFirst();
-        return mistake(QStringLiteral("opzione sconosciuta: ") +
-                       (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
-    }
+    if (!parser.parse(arguments))
+        return mistake(parseMistake(parser, arguments));
     if (parser.isSet(help)) {
         // Qt names the program by the path it was started with, or not at all before the
         // application object exists.
         QString text = parser.helpText();
         text.replace(0, text.indexOf(u'\n'), QStringLiteral("Uso: ortambra [opzioni]"));
+        text.replace(QLatin1String("\nOptions:\n"), QLatin1String("\nOpzioni:\n"));
         return {std::nullopt, 0, text, {}};
     }
     if (parser.isSet(version))
@@ -92,9 +117,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
 
     Presets presets;
     if (parser.isSet(difficulty)) {
-        const QString value = parser.value(difficulty).toLower();
+        const QString value = parser.value(difficulty);
         for (const ModeName& entry : modeNames)
-            if (value == QLatin1String(entry.name))
+            if (value.toLower() == QLatin1String(entry.name))
                 presets.mode = entry.mode;
         if (!presets.mode)
             return mistake(QStringLiteral("--difficolta vuole bassa, media o alta, non ") + value);

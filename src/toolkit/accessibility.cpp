@@ -15,7 +15,6 @@
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
-#include <algorithm>
 
 namespace ortambra {
 
@@ -192,13 +191,10 @@ void exposeWindow(QWidget* window, WindowRole role) {
 void openMenusWithF10(QMenuBar* bar) {
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), bar->window()); // owned by the window
     QObject::connect(f10, &QShortcut::activated, bar, [bar] {
-        // The first entry the pupil may use: the settings' menus may be locked.
-        const QList<QAction*> entries = bar->actions();
-        const auto usable = std::find_if(entries.begin(), entries.end(),
-                                         [](const QAction* entry) { return entry->isEnabled(); });
-        if (usable != entries.end()) {
-            bar->setActiveAction(*usable);
-            activateFirstEntry((*usable)->menu());
+        const QList<QAction*> menus = bar->actions();
+        if (!menus.isEmpty()) {
+            bar->setActiveAction(menus.first());
+            activateFirstEntry(menus.first()->menu());
         }
     });
     // Left and Right open the next menu with no entry chosen, and a screen reader then says

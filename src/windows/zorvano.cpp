@@ -90,7 +90,7 @@ Zorvano::Zorvano(LayoutSet set, WindowSet& windows, Platform& platform, SharedVa
 }
 
 void Zorvano::buildMenus() {
-    QMenu* difficol = menuBar()->addMenu(QStringLiteral("Difficoltà"));
+    QMenu* difficol = settingsMenus_.difficol = menuBar()->addMenu(QStringLiteral("Difficoltà"));
     difficol->setObjectName("difficol");
     for (const auto& entry : modeEntries) {
         QAction* action = difficol->addAction(QString::fromUtf8(entry.caption));
@@ -98,7 +98,7 @@ void Zorvano::buildMenus() {
         connect(action, &QAction::triggered, this,
                 [this, mode = entry.mode] { difficol_Click(mode); });
     }
-    QMenu* compless = menuBar()->addMenu(QStringLiteral("Complessità"));
+    QMenu* compless = settingsMenus_.compless = menuBar()->addMenu(QStringLiteral("Complessità"));
     compless->setObjectName("compless");
     for (const auto& entry : largestEntries) {
         QAction* action = compless->addAction(QString::fromUtf8(entry.caption));
@@ -130,7 +130,8 @@ void Zorvano::Form_Load() {
 }
 
 void Zorvano::applyPresets(const Presets& presets) {
-    // The teacher's choices go through the pupil's own handlers, captions and all.
+    // The teacher's choices go through the menus' handlers and the toggle's rule, captions and
+    // all; the toggle's announcement is left out, the window not being on screen yet.
     if (presets.mode)
         difficol_Click(*presets.mode);
     if (presets.largest)
@@ -139,8 +140,11 @@ void Zorvano::applyPresets(const Presets& presets) {
         ui.Cmd_Facile->setText(facileCaption(rules::toggleFacilitated(state_)));
     settingsLocked_ = presets.locked;
     if (settingsLocked_) {
-        for (const char* menu : {"difficol", "compless"})
-            menuBar()->findChild<QMenu*>(QLatin1String(menu))->menuAction()->setEnabled(false);
+        // The menus still open, by mouse and by F10, showing every entry unavailable: the way
+        // to "Istruzioni" and "?" stays the usual one.
+        for (QMenu* menu : {settingsMenus_.difficol, settingsMenus_.compless})
+            for (QAction* entry : menu->actions())
+                entry->setEnabled(false);
         ui.Cmd_Facile->setEnabled(false);
     }
 }

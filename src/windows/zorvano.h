@@ -13,6 +13,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 
 namespace ortambra {
@@ -72,6 +73,10 @@ class Zorvano : public QMainWindow {
     SharedValues& shared_;
     GameState state_;
     bool settingsLocked_ = false;
+    struct {
+        QMenu* difficol = nullptr;
+        QMenu* compless = nullptr;
+    } settingsMenus_;
 
     // The layout's controls, filled as the window is built.
     struct Controls {

@@ -53,11 +53,18 @@ class TestCommandLine : public QObject {
         QTest::newRow("help") << QStringList{"--help"} << 0
                               << QStringLiteral("Uso: ortambra [opzioni]\n") << none << false
                               << false;
-        QTest::newRow("-h") << QStringList{"-h", "--bogus"} << 2
-                            << QStringLiteral("ortambra: opzione sconosciuta: --bogus") << none
-                            << false << false;
-        QTest::newRow("version") << QStringList{"-v"} << 0 << QStringLiteral("Ortambra 1.0.0\n")
-                                 << none << false << false;
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << QStringLiteral("Uso: ortambra [opzioni]\n")
+                            << none << false << false;
+        QTest::newRow("a mistake before the help")
+            << QStringList{"-h", "-bogus"} << 2
+            << QStringLiteral("ortambra: opzione sconosciuta: -bogus (ortambra --help)\n") << none
+            << false << false;
+        QTest::newRow("version") << QStringList{"-v"} << 0
+                                 << QStringLiteral("Ortambra " PROJECT_VERSION "\n") << none
+                                 << false << false;
+        QTest::newRow("X11's own option passes")
+            << QStringList{"-icon", "x.png", "-v"} << 0
+            << QStringLiteral("Ortambra " PROJECT_VERSION "\n") << none << false << false;
         QTest::newRow("unknown")
             << QStringList{"--lavagnetta"} << 2
             << QStringLiteral("ortambra: opzione sconosciuta: --lavagnetta (ortambra --help)\n")
@@ -73,8 +80,19 @@ class TestCommandLine : public QObject {
                 << QStringLiteral("ortambra: --complessita vuole un numero da 2 a 10, non ") +
                        QString::fromUtf8(bad) + QStringLiteral(" (ortambra --help)\n")
                 << none << false << false;
-        QTest::newRow("no value") << QStringList{"--complessita"} << 2
-                                  << QStringLiteral("ortambra: ") << none << false << false;
+        QTest::newRow("no value")
+            << QStringList{"--complessita"} << 2
+            << QStringLiteral("ortambra: --complessita vuole un valore (ortambra --help)\n") << none
+            << false << false;
+        QTest::newRow("a value for a switch")
+            << QStringList{"--blocca=si"} << 2
+            << QStringLiteral("ortambra: --blocca non vuole un valore (ortambra --help)\n") << none
+            << false << false;
+        QTest::newRow("a line break in a value")
+            << QStringList{"--difficolta", "Àlta\nmedia"} << 2
+            << QStringLiteral("ortambra: --difficolta vuole bassa, media o alta, non Àlta media "
+                              "(ortambra --help)\n")
+            << none << false << false;
         QTest::newRow("stray word")
             << QStringList{"alta"} << 2
             << QStringLiteral("ortambra: argomento inatteso: alta (ortambra --help)\n") << none
@@ -98,39 +116,46 @@ class TestCommandLine : public QObject {
         if (!playing)
             return;
 
-        // The same game as the pupil would make it with the menus and the toggle.
+        // The same game as the pupil would make it with the menus and the toggle, in both sets.
+        const auto choose = [&](MainWindowRig& rig) {
+            for (const QString& entry : menuEntries)
+                control<QAction>(&rig.window, entry)->trigger();
+            if (facilitated)
+                rig.click("Cmd_Facile");
+        };
+        MainWindowRig compactPreset(LayoutSet::Compact, 1, *asked.presets);
+        MainWindowRig compactChosen(LayoutSet::Compact);
+        choose(compactChosen);
+        QCOMPARE(settingsShown(compactPreset), settingsShown(compactChosen));
         MainWindowRig preset(LayoutSet::Standard, 1, *asked.presets);
         MainWindowRig chosen;
-        for (const QString& entry : menuEntries)
-            control<QAction>(&chosen.window, entry)->trigger();
-        if (facilitated)
-            chosen.click("Cmd_Facile");
+        choose(chosen);
         QCOMPARE(settingsShown(preset), settingsShown(chosen));
         QCOMPARE(preset.state().Operazioni, chosen.state().Operazioni);
         QCOMPARE(preset.state().Massimo, chosen.state().Massimo);
         QCOMPARE(preset.state().Facilitato, facilitated);
 
-        // Locked, the settings stay out of reach for the whole game; the rest plays as usual.
-        for (const char* menu : {"difficol", "compless"})
-            QCOMPARE(menuBarEntry(preset.window, menu)->isEnabled(), !locked);
-        QCOMPARE(preset.button("Cmd_Facile")->isEnabled(), !locked);
-        // F10 still opens the menu bar by keyboard, on its first entry the pupil may use.
+        // Locked, the settings stay out of reach for the whole game, also for a screen reader's
+        // press; the menus still open by F10, so the way to the rest is the usual one.
+        for (const char* menu : {"difficol", "compless"}) {
+            QVERIFY(menuBarEntry(preset.window, menu)->isEnabled());
+            for (QAction* entry :
+                 control<QMenu>(&preset.window, QString::fromUtf8(menu))->actions()) {
+                QCOMPARE(entry->isEnabled(), !locked);
+                if (locked)
+                    entry->trigger();
+            }
+        }
+        QCOMPARE(settingsShown(preset), settingsShown(chosen));
         QVERIFY(activate(preset.window));
         QTest::keyClick(&preset.window, Qt::Key_F10);
-        QMenuBar* bar = preset.window.menuBar();
         auto* difficol = control<QMenu>(&preset.window, QStringLiteral("difficol"));
-        QVERIFY(QTest::qWaitFor([&] {
-            return locked ? bar->activeAction() && bar->activeAction()->text() == "Istruzioni"
-                          : difficol->isVisible();
-        }));
-        if (locked) {
-            QTest::keyClick(bar, Qt::Key_Return);
-            QCOMPARE(preset.windows.instructions, 1);
-        } else {
-            QTest::keyClick(difficol, Qt::Key_Escape);
-            QTest::keyClick(bar, Qt::Key_Escape);
-        }
+        QVERIFY(QTest::qWaitFor([&] { return difficol->isVisible(); }));
+        QTest::keyClick(difficol, Qt::Key_Return);
+        QTest::keyClick(difficol, Qt::Key_Escape);
         QVERIFY(QTest::qWaitFor([&] { return !difficol->isVisible(); }));
+        QCOMPARE(preset.state().Operazioni, locked ? chosen.state().Operazioni : Mode::OnlySums);
+        QCOMPARE(preset.button("Cmd_Facile")->isEnabled(), !locked);
         preset.click("Cmd_Facile");
         QCOMPARE(preset.state().Facilitato, facilitated != !locked);
         preset.click("Cmd_Via");
