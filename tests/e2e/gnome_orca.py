@@ -16,7 +16,7 @@ Orca is given Xwayland's display (at start-up it asks the X server for the keybo
 as in every GNOME session, which always has Xwayland); the program gets none.
 
 Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing, a failure when CI=true; or
-mutter is older than the release this test is known to run on, a skip everywhere).
+mutter is older than 48, Debian 13's, a skip everywhere).
 """
 
 import glob
@@ -37,8 +37,9 @@ from play import Failure, check, log, stop, wait_for, TIMEOUT  # noqa: E402
 from screen_reader import button, said  # noqa: E402
 
 SOCKET = "ortambra-gnome"
-# mutter 43 (Debian 12) runs headless too; see docs/ACCESSIBILITY.md for what it lacks.
-OLDEST_MUTTER = 43
+# mutter 43 with Orca 43 (Debian 12) runs the whole game too, but in about one run of four Orca
+# reads the resolution message's OK button without the message: see docs/ACCESSIBILITY.md.
+OLDEST_MUTTER = 48
 
 SYSTEM_BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC
  "-//freedesktop//DTD D-BUS Bus Configuration 1.0//EN"
@@ -309,8 +310,9 @@ def outer(args):
     if version is None:
         return play.not_run_status("gnome-orca", "mutter --version names no version")
     if version < OLDEST_MUTTER:
-        print(f"gnome-orca: SKIPPED, mutter {version} is older than {OLDEST_MUTTER}, the oldest "
-              "that runs headless with a virtual monitor")
+        print(f"gnome-orca: SKIPPED, mutter {version} is older than {OLDEST_MUTTER}: with mutter "
+              "43 and Orca 43 Orca misses the first dialog's text in about one run of four "
+              "(docs/ACCESSIBILITY.md)")
         return play.SKIP
     status = screen_reader.another_orca("gnome-orca")
     if status is None:
