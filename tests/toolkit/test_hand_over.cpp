@@ -56,7 +56,7 @@ class TestHandOver : public QObject {
             next.show();
             QVERIFY(activate(next));
         }
-        QTRY_VERIFY(!leaving.isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !leaving.isVisible(); }));
         QVERIFY(next.isVisible() == nextShown);
     }
 
@@ -88,7 +88,7 @@ class TestHandOver : public QObject {
 
         leaveForNext();
         QVERIFY(activate(next));
-        QTRY_VERIFY(!leaving->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !leaving->isVisible(); }));
 
         leaveForNext();
         leaving.reset();
