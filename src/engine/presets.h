@@ -13,6 +13,8 @@ struct Presets {
     std::optional<int> largest;
     bool facilitated = false;
     bool locked = false;
+    // At the classroom's board: windows as large as the screen allows, typed into by touch.
+    bool board = false;
 };
 
 } // namespace ortambra

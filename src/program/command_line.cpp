@@ -87,7 +87,11 @@ CommandLine readCommandLine(const QStringList& arguments) {
         QStringLiteral("blocca"),
         QStringLiteral("Gli alunni non possono cambiare difficoltà, complessità e modo "
                        "facilitato."));
-    parser.addOptions({help, version, difficulty, complexity, facilitated, locked});
+    const QCommandLineOption board(
+        QStringLiteral("lavagna"),
+        QStringLiteral("Alla lavagna: finestre grandi quanto lo schermo e tasti sullo schermo per "
+                       "scrivere col dito."));
+    parser.addOptions({help, version, difficulty, complexity, facilitated, locked, board});
     for (const char* name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), {}, QStringLiteral("valore"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -134,6 +138,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
     }
     presets.facilitated = parser.isSet(facilitated);
     presets.locked = parser.isSet(locked);
+    presets.board = parser.isSet(board);
     return {presets, 0, {}, {}};
 }
 

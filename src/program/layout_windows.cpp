@@ -1,7 +1,12 @@
 #include "layout_windows.h"
 
+#include "layouts/calculator_layout.h"
+#include "layouts/instructions_layout.h"
+#include "layouts/main_layout.h"
+#include "layouts/registration_layout.h"
 #include "toolkit/screen.h"
 #include "toolkit/window_fit.h"
+#include "toolkit/window_placement.h"
 #include "windows/calcolatore.h"
 #include "windows/frm_istruzioni.h"
 #include "windows/frm_nome.h"
@@ -9,7 +14,10 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QPointer>
+#include <algorithm>
+#include <limits>
 #include <memory>
 #include <utility>
 
@@ -55,16 +63,6 @@ void showAnew(QWidget* window) {
     window->setProperty(AwaitingFront, true);
 }
 
-// A window is made on its first use and fitted to the screen then, once.
-template <typename Window, typename... Args>
-Window& madeOnce(std::unique_ptr<Window>& window, const ScreenSize& screen, Args&&... args) {
-    if (!window) {
-        window = std::make_unique<Window>(std::forward<Args>(args)...);
-        fitToScreen(window.get(), screen);
-    }
-    return *window;
-}
-
 } // namespace
 
 void showInFront(QWidget* window, bool canRaise) {
@@ -82,18 +80,64 @@ void showInFront(QWidget* window) {
     showInFront(window, windowsCanBeRaised(QGuiApplication::platformName()));
 }
 
+// A window is made on its first use and fitted to the screen then, once.
+template <typename Window, typename... Args>
+Window& LayoutWindows::madeOnce(std::unique_ptr<Window>& window, std::optional<KeySet> keys,
+                                Args&&... args) {
+    if (!window) {
+        window = std::make_unique<Window>(std::forward<Args>(args)...);
+        if (!presets_.board) {
+            fitToScreen(window.get(), platform_.screen);
+        } else {
+            if (keys)
+                addTouchKeys(window.get(), *keys);
+            drawAtFactor(window.get(), boardFactor());
+        }
+    }
+    return *window;
+}
+
+double LayoutWindows::boardFactor() {
+    if (boardFactor_)
+        return *boardFactor_;
+    // Worked out from the designs, before the windows exist: the registration is drawn first.
+    QMenuBar bar;
+    bar.addMenu(QStringLiteral("Difficoltà"));
+    const int menuBar = bar.sizeHint().height();
+    const ScreenSize& screen = platform_.screen;
+    const QMargins frame = expectedFrameOn(expectedFrame(), QGuiApplication::platformName());
+    const QSize room = devicePixelSafe(screen.available(), screen.pixelRatio()).size();
+    struct Drawn {
+        const WindowSpec& spec;
+        std::optional<KeySet> keys;
+        int fixed;
+    };
+    double factor = std::numeric_limits<double>::infinity();
+    for (const Drawn& drawn : {Drawn{registrationWindowSpec(set_), KeySet::Letters, 0},
+                               Drawn{instructionsWindowSpec(set_), std::nullopt, 0},
+                               Drawn{mainWindowSpec(set_), KeySet::Numbers, menuBar},
+                               Drawn{calculatorWindowSpec(set_), KeySet::Numbers, 0}}) {
+        const QSize client =
+            drawn.spec.clientPixels() + QSize(drawn.keys ? touchKeysWidth(*drawn.keys) : 0, 0);
+        factor = std::min(factor, fitFactor(client + QSize(0, drawn.fixed), client, frame, room,
+                                            screen.pixelRatio(), BoardCeiling));
+    }
+    boardFactor_ = factor;
+    return factor;
+}
+
 Zorvano& LayoutWindows::main() {
-    return madeOnce(main_, platform_.screen, set_, *this, platform_, shared_, presets_);
+    return madeOnce(main_, KeySet::Numbers, set_, *this, platform_, shared_, presets_);
 }
 
 void LayoutWindows::showMain() { showInFront(&main()); }
 
 Frm_Nome& LayoutWindows::registration() {
-    return madeOnce(registration_, platform_.screen, set_, *this, shared_);
+    return madeOnce(registration_, KeySet::Letters, set_, *this, shared_);
 }
 
 Frm_Istruzioni& LayoutWindows::instructions() {
-    return madeOnce(instructions_, platform_.screen, set_, *this);
+    return madeOnce(instructions_, std::nullopt, set_, *this);
 }
 
 void LayoutWindows::showRegistration() { showInFront(&registration()); }
@@ -101,7 +145,7 @@ void LayoutWindows::showRegistration() { showInFront(&registration()); }
 void LayoutWindows::showInstructions() { showInFront(&instructions()); }
 
 Calcolatore& LayoutWindows::calculator() {
-    return madeOnce(calculator_, platform_.screen, set_, platform_, shared_);
+    return madeOnce(calculator_, KeySet::Numbers, set_, platform_, shared_);
 }
 
 void LayoutWindows::showCalculator() { showInFront(&calculator()); }

@@ -4,10 +4,12 @@
 #include "engine/shared_values.h"
 #include "layouts/design.h"
 #include "toolkit/platform.h"
+#include "toolkit/touch_keys.h"
 #include "windows/window_set.h"
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace ortambra {
 
@@ -16,7 +18,9 @@ class Frm_Istruzioni;
 class Frm_Nome;
 class Zorvano;
 
-// Owns the windows of one layout set, each created on first use and kept until the end.
+// Owns the windows of one layout set, each created on first use and kept until the end. At the
+// board every window of the set is drawn at one factor, the largest at which each fits the
+// screen with its on-screen keys.
 class LayoutWindows final : public WindowSet {
   public:
     LayoutWindows(LayoutSet set, Platform& platform, SharedValues& shared, Presets presets = {});
@@ -36,10 +40,15 @@ class LayoutWindows final : public WindowSet {
     Calcolatore& calculator();
 
   private:
+    template <typename Window, typename... Args>
+    Window& madeOnce(std::unique_ptr<Window>& window, std::optional<KeySet> keys, Args&&... args);
+    double boardFactor();
+
     LayoutSet set_;
     Platform& platform_;
     SharedValues& shared_;
     Presets presets_;
+    std::optional<double> boardFactor_;
     std::unique_ptr<Zorvano> main_;
     std::unique_ptr<Calcolatore> calculator_;
     std::unique_ptr<Frm_Nome> registration_;

@@ -114,7 +114,7 @@ int runProgram(int& argc, char** argv, const std::function<void(QApplication&)>&
     // Only the set the screen calls for ever creates a window.
     LayoutWindows standard(LayoutSet::Standard, platform, shared, presets);
     LayoutWindows compact(LayoutSet::Compact, platform, shared, presets);
-    Sfondo sfondo(screen, messages, standard, compact);
+    Sfondo sfondo(screen, messages, standard, compact, presets.board);
     sfondo.Form_Load();
     return QApplication::exec();
 }

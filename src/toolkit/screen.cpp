@@ -1,6 +1,7 @@
 #include "screen.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace ortambra {
 
@@ -12,6 +13,12 @@ QMargins expectedFrameOn(QMargins measured, const QString& platformName) {
     if (!measured.isNull() || !isWayland(platformName))
         return measured;
     return {0, UnknownTitleBar, 0, 0};
+}
+
+QRect devicePixelSafe(const QRect& area, double pixelRatio) {
+    if (area.isEmpty() || pixelRatio == std::floor(pixelRatio))
+        return area;
+    return area.adjusted(1, 1, -1, -1);
 }
 
 QRect freeArea(const QRect& geometry, const QRect& available, const QString& platformName) {

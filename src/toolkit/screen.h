@@ -31,6 +31,11 @@ bool isWayland(const QString& platformName);
 QRect freeArea(const QRect& geometry, const QRect& available, const QString& platformName);
 constexpr int UnknownPanelRoom = 48;
 
+// `area` as far as a window may go at `pixelRatio`: Qt rounds a screen's edges to whole logical
+// pixels, so at a fractional scale a window drawn to an edge may end a device pixel past it.
+// One logical pixel is kept free at each edge there.
+QRect devicePixelSafe(const QRect& area, double pixelRatio);
+
 // The frame a window not yet framed is to expect: the last one measured; on Wayland, where a
 // compositor that draws the frames itself (KDE's, wlroots') shows Qt none, a title bar.
 QMargins expectedFrameOn(QMargins measured, const QString& platformName);

@@ -34,7 +34,8 @@ QWidget* clientArea(QWidget* window) {
     return main && main->centralWidget() ? main->centralWidget() : window;
 }
 
-double fitFactor(QSize window, QSize client, QMargins frame, QSize available, double pixelRatio) {
+double fitFactor(QSize window, QSize client, QMargins frame, QSize available, double pixelRatio,
+                 double ceiling) {
     if (client.isEmpty() || available.isEmpty())
         return 1.0; // nothing to fit, or no screen to fit it to
     const QSize fixed = window - client;
@@ -42,17 +43,21 @@ double fitFactor(QSize window, QSize client, QMargins frame, QSize available, do
                           static_cast<double>(client.width());
     const double down = (available.height() - frame.top() - frame.bottom() - fixed.height()) /
                         static_cast<double>(client.height());
-    const double fitting = std::min({1.0, across, down});
+    const double fitting = std::min({ceiling, across, down});
     const double readable = std::min(1.0, SmallestDeviceFactor / std::max(pixelRatio, 1.0));
     // Thousandths, rounded down, so that the window fits for certain.
     return std::max(readable, std::floor(fitting * 1000.0) / 1000.0);
 }
 
-void drawSmaller(QWidget* window, double factor) {
-    if (factor >= 1.0)
+void drawAtFactor(QWidget* window, double factor) {
+    if (factor == 1.0)
         return;
     window->setProperty(ScaleProperty, factor);
-    // Every size first, then the changes: a font set on a parent must not shrink twice in the
+    // Drawn larger, a window keeps its place in the design's picture of the screen; drawn smaller
+    // it keeps its design place, as far as the screen allows.
+    if (const auto design = designPosition(window); design && factor > 1.0)
+        setDesignPosition(window, {scaled(design->x(), factor), scaled(design->y(), factor)});
+    // Every size first, then the changes: a font set on a parent must not change twice in the
     // children that inherit it.
     std::vector<std::pair<QWidget*, double>> fonts;
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
@@ -77,8 +82,18 @@ void fitToScreen(QWidget* window, const ScreenSize& screen) {
     const QSize hint = window->sizeHint();
     const QSize whole = hint.isValid() ? hint.expandedTo(client->size()) : window->size();
     const QMargins frame = expectedFrameOn(expectedFrame(), QGuiApplication::platformName());
-    drawSmaller(window, fitFactor(whole, client->size(), frame, screen.available().size(),
-                                  screen.pixelRatio()));
+    const QRect room = devicePixelSafe(screen.available(), screen.pixelRatio());
+    drawAtFactor(window, fitFactor(whole, client->size(), frame, room.size(), screen.pixelRatio()));
+}
+
+void fillScreen(QWidget* window, const ScreenSize& screen) {
+    const QMargins frame = expectedFrameOn(expectedFrame(), QGuiApplication::platformName());
+    const QRect inside =
+        devicePixelSafe(screen.available(), screen.pixelRatio()).marginsRemoved(frame);
+    if (inside.isEmpty())
+        return;
+    clientArea(window)->setFixedSize(inside.size());
+    setDesignPosition(window, inside.topLeft());
 }
 
 double drawScale(const QWidget* widget) {

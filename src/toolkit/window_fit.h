@@ -17,23 +17,32 @@ class ScreenSize;
 // screen (see window_placement).
 constexpr double SmallestDeviceFactor = 0.75;
 
-// The factor at which `window` (its unframed size: `client` plus what does not shrink, the menu
-// bar) fits inside `available` with `frame` around it: 1 when it fits as drawn, otherwise just
-// enough, never below the readable limit for `pixelRatio`.
-double fitFactor(QSize window, QSize client, QMargins frame, QSize available, double pixelRatio);
+// The largest factor a board draws at: a 4K board at scale 1 needs about 3.5.
+constexpr double BoardCeiling = 4.0;
 
-// Draws a built window smaller by `factor` (below 1): its client area, the places of the
-// controls on it and every font the layouts set. The menu bar keeps the desktop's size.
-void drawSmaller(QWidget* window, double factor);
+// The factor at which `window` (its unframed size: `client` plus what does not shrink, the menu
+// bar) fits inside `available` with `frame` around it: `ceiling` when it fits so (1, as drawn,
+// unless a board asks for more), otherwise just enough, never below the readable limit for
+// `pixelRatio`.
+double fitFactor(QSize window, QSize client, QMargins frame, QSize available, double pixelRatio,
+                 double ceiling = 1.0);
+
+// Draws a built window at `factor`: its client area, the places of the controls on it, every
+// font the layouts set and, when larger, its design position. The menu bar keeps the desktop's
+// size.
+void drawAtFactor(QWidget* window, double factor);
 
 // Fits a window just built into the screen's free area (see fitFactor), assuming the frame the
 // window manager drew around the last window it framed (see expectedFrameOn).
 void fitToScreen(QWidget* window, const ScreenSize& screen);
 
+// Makes a window without controls, the backdrop, cover the screen's free area, frame included.
+void fillScreen(QWidget* window, const ScreenSize& screen);
+
 // The part of a window the layouts draw: a main window's central widget, else the window.
 QWidget* clientArea(QWidget* window);
 
-// The factor `widget`'s window is drawn at: 1 unless it was drawn smaller.
+// The factor `widget`'s window is drawn at: 1 unless it was drawn smaller or larger.
 double drawScale(const QWidget* widget);
 // A layout rectangle (design pixels) on `widget`'s window as drawn.
 QRect drawnRect(const QWidget* widget, QRect design);

@@ -1,5 +1,7 @@
 #include "window_placement.h"
 
+#include "screen.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -31,8 +33,7 @@ constexpr const char* designProperty = "designPosition";
 
 class Placer final : public QObject {
   public:
-    Placer(QWidget* window, std::optional<QPoint> design)
-        : QObject(window), window_(window), design_(design) {
+    explicit Placer(QWidget* window) : QObject(window), window_(window) {
         window->installEventFilter(this);
     }
 
@@ -41,10 +42,8 @@ class Placer final : public QObject {
         if (watched == window_ && event->type() == QEvent::Show) {
             // The first time at the design place; later where it was. A window without one,
             // a message box, is first placed by the toolkit itself, and only checked below.
-            wanted_ = design_  ? design_
-                      : shown_ ? std::optional(window_->geometry().topLeft())
-                               : std::nullopt;
-            design_.reset();
+            wanted_ =
+                shown_ ? std::optional(window_->geometry().topLeft()) : designPosition(window_);
             shown_ = true;
             if (wanted_)
                 place(knownFrame());
@@ -76,14 +75,14 @@ class Placer final : public QObject {
             screen = QGuiApplication::primaryScreen();
         if (!screen)
             return;
-        const QPoint at = fittedClientPosition(wanted_.value_or(window_->geometry().topLeft()),
-                                               window_->size(), frame, screen->availableGeometry());
+        const QPoint at = fittedClientPosition(
+            wanted_.value_or(window_->geometry().topLeft()), window_->size(), frame,
+            devicePixelSafe(screen->availableGeometry(), screen->devicePixelRatio()));
         // By the client area: a frame-exclusive position, whatever the window manager draws.
         window_->setGeometry(QRect(at, window_->size()));
     }
 
     QWidget* window_;
-    std::optional<QPoint> design_;
     std::optional<QPoint> wanted_;
     bool shown_ = false;
     QPointer<QWindow> handle_; // the native window, which Qt may make anew
@@ -93,9 +92,13 @@ class Placer final : public QObject {
 } // namespace
 
 void keepOnScreen(QWidget* window, std::optional<QPoint> design) {
-    new Placer(window, design); // owned by the window
+    new Placer(window); // owned by the window
     if (design)
-        window->setProperty(designProperty, *design);
+        setDesignPosition(window, *design);
+}
+
+void setDesignPosition(QWidget* window, QPoint design) {
+    window->setProperty(designProperty, design);
 }
 
 QMargins expectedFrame() { return lastFrame; }

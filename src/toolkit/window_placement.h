@@ -28,7 +28,8 @@ void keepOnScreen(QWidget* window, std::optional<QPoint> design = std::nullopt);
 QMargins expectedFrame();
 void noteFrame(QMargins frame);
 
-// The design position `window` was given, if any.
+// The design position `window` was given, if any; a window not yet shown goes there first.
 std::optional<QPoint> designPosition(const QWidget* window);
+void setDesignPosition(QWidget* window, QPoint design);
 
 } // namespace ortambra

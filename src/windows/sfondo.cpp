@@ -15,8 +15,8 @@
 namespace ortambra {
 
 Sfondo::Sfondo(const ScreenSize& screen, MessageBoxes& messages, WindowSet& standard,
-               WindowSet& compact)
-    : screen_(screen), messages_(messages), standard_(standard), compact_(compact) {
+               WindowSet& compact, bool fill)
+    : screen_(screen), messages_(messages), standard_(standard), compact_(compact), fill_(fill) {
     applyWindowSpec(this, this, backgroundWindowSpec());
     fitToScreen(this, screen);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Sfondo::focusChanged);
@@ -38,6 +38,8 @@ void Sfondo::Form_Load() {
                        QString::number(Larghezza) + QStringLiteral(" X ") +
                        QString::number(Altezza),
                    MessageBoxes::Buttons::OkCancel);
+    if (fill_)
+        fillScreen(this, screen_); // the message box has shown the window manager's frame
     show();
     // A small backdrop at its design place, not a maximized one, so the pupil can click it.
     setWindowState(Qt::WindowNoState);

@@ -17,8 +17,9 @@ class Sfondo : public QWidget {
     Q_OBJECT
 
   public:
+    // `fill`: at the board, the backdrop covers the screen.
     Sfondo(const ScreenSize& screen, MessageBoxes& messages, WindowSet& standard,
-           WindowSet& compact);
+           WindowSet& compact, bool fill = false);
 
     void Form_Load();
 
@@ -38,6 +39,7 @@ class Sfondo : public QWidget {
     MessageBoxes& messages_;
     WindowSet& standard_;
     WindowSet& compact_;
+    bool fill_;
     bool loaded_ = false;
     QPointer<QWindow> lastFocus_; // the window that had the focus before the current one
 };
