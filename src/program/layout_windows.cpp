@@ -25,7 +25,11 @@ namespace ortambra {
 
 LayoutWindows::LayoutWindows(LayoutSet set, Platform& platform, SharedValues& shared,
                              Presets presets)
-    : set_(set), platform_(platform), shared_(shared), presets_(presets) {}
+    : set_(set), platform_(platform), shared_(shared), presets_(presets),
+      touchKeys_(presets.board) {
+    if (!touchKeys_)
+        touchWatch_ = onFirstTouchTyping([this] { showTouchKeys(); });
+}
 
 LayoutWindows::~LayoutWindows() = default;
 
@@ -86,13 +90,12 @@ Window& LayoutWindows::madeOnce(std::unique_ptr<Window>& window, std::optional<K
                                 Args&&... args) {
     if (!window) {
         window = std::make_unique<Window>(std::forward<Args>(args)...);
-        if (!presets_.board) {
-            fitToScreen(window.get(), platform_.screen);
-        } else {
-            if (keys)
-                addTouchKeys(window.get(), *keys);
+        if (keys && touchKeys_)
+            addTouchKeys(window.get(), *keys);
+        if (presets_.board)
             drawAtFactor(window.get(), boardFactor());
-        }
+        else
+            fitToScreen(window.get(), platform_.screen);
     }
     return *window;
 }
@@ -124,6 +127,19 @@ double LayoutWindows::boardFactor() {
     }
     boardFactor_ = factor;
     return factor;
+}
+
+void LayoutWindows::showTouchKeys() {
+    touchKeys_ = true;
+    const auto grow = [this](QWidget* window, KeySet keys) {
+        if (!window)
+            return; // made with its keys when it is first used
+        addTouchKeys(window, keys);
+        fitToScreen(window, platform_.screen);
+    };
+    grow(registration_.get(), KeySet::Letters);
+    grow(main_.get(), KeySet::Numbers);
+    grow(calculator_.get(), KeySet::Numbers);
 }
 
 Zorvano& LayoutWindows::main() {

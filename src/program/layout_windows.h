@@ -20,7 +20,7 @@ class Zorvano;
 
 // Owns the windows of one layout set, each created on first use and kept until the end. At the
 // board every window of the set is drawn at one factor, the largest at which each fits the
-// screen with its on-screen keys.
+// screen with its on-screen keys. Elsewhere the keys come out when the pupil first types by touch.
 class LayoutWindows final : public WindowSet {
   public:
     LayoutWindows(LayoutSet set, Platform& platform, SharedValues& shared, Presets presets = {});
@@ -43,12 +43,16 @@ class LayoutWindows final : public WindowSet {
     template <typename Window, typename... Args>
     Window& madeOnce(std::unique_ptr<Window>& window, std::optional<KeySet> keys, Args&&... args);
     double boardFactor();
+    void showTouchKeys();
 
     LayoutSet set_;
     Platform& platform_;
     SharedValues& shared_;
     Presets presets_;
     std::optional<double> boardFactor_;
+    // At the board from the start; otherwise from the first time a finger presses on a text box.
+    bool touchKeys_;
+    std::unique_ptr<QObject> touchWatch_;
     std::unique_ptr<Zorvano> main_;
     std::unique_ptr<Calcolatore> calculator_;
     std::unique_ptr<Frm_Nome> registration_;

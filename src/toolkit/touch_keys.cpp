@@ -6,7 +6,9 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <utility>
 #include <vector>
 
 namespace ortambra {
@@ -157,10 +159,47 @@ QWidget* addTouchKeys(QWidget* window, KeySet keys) {
     auto* strip = new TouchKeys(client, keys); // owned by the client area
     const int rows =
         static_cast<int>((keys == KeySet::Numbers ? numberRows() : letterRows()).size());
-    strip->setGeometry(before.width(), 0, touchKeysWidth(keys),
-                       std::min(before.height(), rows * KeyHeight + 2 * Margin));
-    client->setFixedSize(before.width() + touchKeysWidth(keys), before.height());
+    // At the window's present factor, as if they had been there when it was drawn.
+    const int width = drawnLength(window, touchKeysWidth(keys));
+    strip->setGeometry(
+        before.width(), 0, width,
+        std::min(before.height(), drawnLength(window, rows * KeyHeight + 2 * Margin)));
+    QFont font = strip->font();
+    font.setPointSizeF(font.pointSizeF() * drawScale(window));
+    strip->setFont(font);
+    client->setFixedSize(before.width() + width, before.height());
+    strip->show();
     return strip;
+}
+
+namespace {
+
+// A finger, not a mouse, pressing on a text box: the pupil wants to type by touch.
+class TouchTypingWatch final : public QObject {
+  public:
+    explicit TouchTypingWatch(std::function<void()> asked) : asked_(std::move(asked)) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (asked_ && event->type() == QEvent::MouseButtonPress &&
+            qobject_cast<QLineEdit*>(watched)) {
+            const QInputDevice* device = static_cast<QMouseEvent*>(event)->device();
+            if (device && device->type() == QInputDevice::DeviceType::TouchScreen)
+                std::exchange(asked_, nullptr)();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> asked_;
+};
+
+} // namespace
+
+std::unique_ptr<QObject> onFirstTouchTyping(std::function<void()> asked) {
+    return std::make_unique<TouchTypingWatch>(std::move(asked));
 }
 
 } // namespace ortambra

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QObject>
+#include <functional>
+#include <memory>
+
 class QWidget;
 
 namespace ortambra {
@@ -11,10 +15,14 @@ enum class KeySet { Numbers, Letters };
 int touchKeysWidth(KeySet keys);
 
 // Puts large on-screen keys in a strip at the right of `window`'s client area, which grows by
-// the strip's width, so that they cover nothing of the window; to be called before the window is
-// drawn at its factor. A tap types into the text box that has the focus in that window through
-// the box's own key handling, Enter included, exactly as the keyboard would. The keys take no
-// focus; with no box to type into, a tap does nothing.
+// the strip's width, so that they cover nothing of the window; drawn at the window's factor. A tap
+// types into the text box that has the focus in that window through the box's own key handling,
+// Enter included, exactly as the keyboard would. The keys take no focus; with no box to type into,
+// a tap does nothing.
 QWidget* addTouchKeys(QWidget* window, KeySet keys);
+
+// Calls `asked` once, the first time a finger (a touch screen, not a mouse) presses on a text
+// box of the program; the watch lasts as long as what it returns.
+std::unique_ptr<QObject> onFirstTouchTyping(std::function<void()> asked);
 
 } // namespace ortambra

@@ -52,7 +52,7 @@ double fitFactor(QSize window, QSize client, QMargins frame, QSize available, do
 void drawAtFactor(QWidget* window, double factor) {
     if (factor == 1.0)
         return;
-    window->setProperty(ScaleProperty, factor);
+    window->setProperty(ScaleProperty, drawScale(window) * factor);
     // Drawn larger, a window keeps its place in the design's picture of the screen; drawn smaller
     // it keeps its design place, as far as the screen allows.
     if (const auto design = designPosition(window); design && factor > 1.0)
@@ -83,7 +83,15 @@ void fitToScreen(QWidget* window, const ScreenSize& screen) {
     const QSize whole = hint.isValid() ? hint.expandedTo(client->size()) : window->size();
     const QMargins frame = expectedFrameOn(expectedFrame(), QGuiApplication::platformName());
     const QRect room = devicePixelSafe(screen.available(), screen.pixelRatio());
-    drawAtFactor(window, fitFactor(whole, client->size(), frame, room.size(), screen.pixelRatio()));
+    const double now = drawScale(window);
+    // Fitted again after growing, the window is already drawn at `now`: the readable limit holds
+    // for the whole factor.
+    const double factor =
+        std::max(fitFactor(whole, client->size(), frame, room.size(), screen.pixelRatio()),
+                 std::min(1.0, SmallestDeviceFactor / std::max(screen.pixelRatio(), 1.0)) / now);
+    drawAtFactor(window, std::min(1.0, factor));
+    if (window->isVisible())
+        placeAgain(window);
 }
 
 void fillScreen(QWidget* window, const ScreenSize& screen) {

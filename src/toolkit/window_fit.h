@@ -27,13 +27,14 @@ constexpr double BoardCeiling = 4.0;
 double fitFactor(QSize window, QSize client, QMargins frame, QSize available, double pixelRatio,
                  double ceiling = 1.0);
 
-// Draws a built window at `factor`: its client area, the places of the controls on it, every
-// font the layouts set and, when larger, its design position. The menu bar keeps the desktop's
-// size.
+// Draws a built window at `factor` times its present factor: its client area, the places of the
+// controls on it, every font the layouts set and, when larger, its design position. The menu bar
+// keeps the desktop's size.
 void drawAtFactor(QWidget* window, double factor);
 
-// Fits a window just built into the screen's free area (see fitFactor), assuming the frame the
-// window manager drew around the last window it framed (see expectedFrameOn).
+// Fits a window just built, or grown since, into the screen's free area (see fitFactor),
+// assuming the frame the window manager drew around the last window it framed (see
+// expectedFrameOn). A window on screen is placed again.
 void fitToScreen(QWidget* window, const ScreenSize& screen);
 
 // Makes a window without controls, the backdrop, cover the screen's free area, frame included.

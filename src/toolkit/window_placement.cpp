@@ -37,6 +37,11 @@ class Placer final : public QObject {
         window->installEventFilter(this);
     }
 
+    void placeAgain() {
+        wanted_ = window_->geometry().topLeft();
+        place(knownFrame());
+    }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window_ && event->type() == QEvent::Show) {
@@ -95,6 +100,12 @@ void keepOnScreen(QWidget* window, std::optional<QPoint> design) {
     new Placer(window); // owned by the window
     if (design)
         setDesignPosition(window, *design);
+}
+
+void placeAgain(QWidget* window) {
+    for (QObject* child : window->children())
+        if (auto* placer = dynamic_cast<Placer*>(child))
+            placer->placeAgain();
 }
 
 void setDesignPosition(QWidget* window, QPoint design) {

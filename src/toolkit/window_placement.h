@@ -23,6 +23,9 @@ QPoint fittedClientPosition(QPoint wanted, QSize client, QMargins frame, const Q
 // sticks out; until then the frame of the last framed window stands in.
 void keepOnScreen(QWidget* window, std::optional<QPoint> design = std::nullopt);
 
+// Fits a window on screen that has changed its size into the available area again.
+void placeAgain(QWidget* window);
+
 // The frame the window manager drew around the last window it framed: what a window not yet
 // on screen expects. `noteFrame` records one.
 QMargins expectedFrame();
