@@ -14,6 +14,12 @@ played by mouse clicks on the buttons as drawn (the answers typed), the calculat
 clicked into the answer box. Alt+F4 on the registration window must end the program before the game, and only hide the
 window after it.
 
+A board (1920x1080 with --lavagna) draws the windows of the set larger by one factor, as large as
+the work area allows, each at its design position times that factor or the nearest one inside the
+work area, the background window over the work area; the main window fills at least 90 % of its
+width or height. The same windows are used by mouse clicks alone: the names, the answers and the
+calculator's numbers are tapped on the program's on-screen keys, no key event is sent.
+
 Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing; under CI=true that fails).
 """
 
@@ -33,8 +39,8 @@ import play  # noqa: E402
 from play import Failure, check, wait_for, TIMEOUT  # noqa: E402
 
 PANEL = 30
-DESKTOPS = [(800, 480, None), (800, 600, None), (1024, 600, None), (1024, 768, None),
-            (1366, 768, "1.5")]
+DESKTOPS = [(800, 480, None, False), (800, 600, None, False), (1024, 600, None, False),
+            (1024, 768, None, False), (1366, 768, "1.5", False), (1920, 1080, None, True)]
 # Design client size and position in logical pixels, by layout set (as in play.WINDOWS).
 WINDOWS = play.WINDOWS
 
@@ -86,10 +92,13 @@ def fitted(wanted, size, frame, area):
 
 
 class Screen:
-    def __init__(self, width, height, scale):
+    def __init__(self, width, height, scale, board=False):
         self.scale = float(scale or 1)
         # 1 pixel of slack for the rounding of scaled positions and sizes.
-        self.slack = 0 if scale is None else 1
+        self.slack = 0 if scale is None and not board else 1
+        self.board = board
+        self.factor = None  # a board's, once its first window is seen
+        self.tightest = 0.0  # how near a board's windows come to filling the work area
         logical = (width / self.scale, height / self.scale)
         self.layout = "compact" if logical[0] < 1024 and logical[1] < 768 else "standard"
         self.logical = tuple(round(v) for v in logical)
@@ -125,13 +134,29 @@ class Screen:
                   outer[0] + outer[2] <= area[0] + area[2] and
                   outer[1] + outer[3] <= area[1] + area[3])
         check(inside, f"{caption!r}: frame {outer} is not inside the work area {area}")
-        if design:
+        if self.board and caption == "Puzzle":
+            check(all(abs(a - b) <= 4 for a, b in zip(outer[2:], area[2:])),
+                  f"the background window's frame {outer} does not cover the work area {area}")
+        elif design:
             (dw, dh), (dx, dy) = WINDOWS[self.layout][caption]
             drawn = (self.px(dw), self.px(dh))
+            at = (self.px(dx), self.px(dy))
             client = (w, h - menu_height)
             as_drawn = (drawn[0] + left + right <= area[2] and
                         drawn[1] + menu_height + top + bottom <= area[3])
-            if as_drawn:
+            if self.board:
+                # The heights tell the factor: the on-screen keys only widen a window.
+                factor = client[1] / drawn[1]
+                self.factor = self.factor or factor
+                check(abs(factor / self.factor - 1) < 0.01, f"{caption!r}: client area {client} "
+                      f"is {drawn[0]}x{drawn[1]} at {factor:.3f}, the set's factor is "
+                      f"{self.factor:.3f}")
+                filled = max(outer[2] / area[2], outer[3] / area[3])
+                self.tightest = max(self.tightest, filled)
+                check(caption != "Zorvano" or filled >= 0.9,
+                      f"the main window's frame {outer} fills under 90 % of the work area {area}")
+                at = tuple(round(v * factor) for v in at)
+            elif as_drawn:
                 check(all(abs(a - b) <= self.slack for a, b in zip(client, drawn)),
                       f"{caption!r}: client area {client}, expected {drawn[0]}x{drawn[1]}")
             else:
@@ -142,10 +167,10 @@ class Screen:
                 tight = max(outer[2] / area[2], outer[3] / area[3])
                 check(tight > 0.985, f"{caption!r}: frame {outer} smaller than the work area "
                       f"{area} calls for (client {client}, design {drawn})")
-            expected = fitted((self.px(dx), self.px(dy)), (w, h), frame, area)
+            expected = fitted(at, (w, h), frame, area)
             check(abs(x - expected[0]) <= self.slack + 1 and abs(y - expected[1]) <= self.slack + 1,
                   f"{caption!r}: client area at {x},{y}, expected {expected} "
-                  f"(design {self.px(dx)},{self.px(dy)}, frame {frame}, work area {area})")
+                  f"(design {at[0]},{at[1]}, frame {frame}, work area {area})")
         play.log(f"  {caption!r}: client {w}x{h} at {x},{y}, frame {frame}")
         return window_id
 
@@ -159,6 +184,13 @@ class MouseDesktop(play.Desktop):
 
     def press(self, acc):
         check(acc.getState().contains(self.at.STATE_ENABLED), f"{acc.name!r} is disabled")
+        click(self.screen, self.extents(acc))
+
+
+class BoardDesktop(play.KeysDesktop, MouseDesktop):
+    """Mouse clicks alone: on the buttons, on the on-screen keys to type, into the boxes."""
+
+    def click(self, acc):
         click(self.screen, self.extents(acc))
 
 
@@ -224,13 +256,15 @@ def leave_before_the_game(d, screen):
     play.check_ends(d.process, "after Alt+F4 on the registration window")
 
 
-def visit_every_window(d, screen):
+def open_every_window(d, screen):
+    """Registers, opens the instructions and the calculator and plays by mouse (play_by_mouse);
+    returns the main window."""
     confirm_resolution(d, screen)
     registration = d.wait_window("Form_Dati")
     screen.check_placed("Puzzle")
     screen.check_placed("Form_Dati")
     box = name_box(d, registration)
-    d.type_into(box, "Anna")
+    d.type_into(box, "Anno\ba" if screen.board else "Anna")  # on the keys, a slip and Cancella
     d.enter()
     d.type_into(d.control(registration, "text", "Scrivi la tua classe"), "3B")
     d.enter()
@@ -255,7 +289,11 @@ def visit_every_window(d, screen):
     d.wait_closed("Calcolatrice")
 
     play_by_mouse(d, screen, main)
+    return main
 
+
+def visit_every_window(d, screen):
+    main = open_every_window(d, screen)
     # The About box is modal: pressing its entry through AT-SPI would wait for it to close.
     click(screen, d.extents(play.menu_entry(d, main, "Informazioni")))  # the "?" entry
     about = d.wait_window("Ortambra")
@@ -291,11 +329,18 @@ def play_by_mouse(d, screen, main):
     d.press(d.control(main, "push button", "Calcolatore"))
     calculator = d.wait_window("Calcolatrice")
     screen.check_placed("Calcolatrice")
-    for name, number in (("Primo numero", "6"), ("Secondo numero", "7")):
-        field = d.control(calculator, "text", name)
-        d.click(field)
-        d.type_into(field, number)
-    d.press(d.control(calculator, "push button", "="))
+    first, second = (d.control(calculator, "text", name)
+                     for name in ("Primo numero", "Secondo numero"))
+    d.click(first)
+    d.type_into(first, "6")
+    if screen.board:  # Invio on the keys goes on to the second number, then works it out
+        d.enter()
+        d.type_into(second, "7")
+        d.enter()
+    else:
+        d.click(second)
+        d.type_into(second, "7")
+        d.press(d.control(calculator, "push button", "="))
     d.wait_control(calculator, "label", "42")
     click(screen, d.extents(box))
     wait_for("the result 42 in the answer box", lambda: d.text(box) == "42")
@@ -306,6 +351,15 @@ def play_by_mouse(d, screen, main):
     d.press(d.control(calculator, "push button", "Esci"))
     d.wait_closed("Calcolatrice")
     play.log("  an exercise played by mouse; 42 clicked from the calculator into the answer box")
+
+
+def play_on_board(d, screen):
+    main = open_every_window(d, screen)
+    # The factor is the largest at which every window of the set fits: one of them meets an edge.
+    check(screen.tightest > 0.985, f"no window of the set meets an edge of the work area "
+          f"{screen.workarea}: the factor {screen.factor:.3f} could be larger")
+    d.press(d.control(main, "push button", "Esci"))
+    play.check_ends(d.process, "after 'Esci'")
 
 
 def start_desktop(width, height):
@@ -336,10 +390,16 @@ def start_desktop(width, height):
     return prepare
 
 
-def run_desktop(program, width, height, scale):
-    label = f"{width}x{height}" + (f" scale {scale}" if scale else "")
+def desktop_label(width, height, scale, board):
+    return (f"{width}x{height}" + (f" scale {scale}" if scale else "") +
+            (" lavagna" if board else ""))
+
+
+def run_desktop(program, width, height, scale, board):
+    label = desktop_label(width, height, scale, board)
     argv = [sys.executable, os.path.abspath(__file__), "--inner", program,
-            "--screen", f"{width}x{height}"] + (["--scale", scale] if scale else [])
+            "--screen", f"{width}x{height}"] + (["--scale", scale] if scale else []) + (
+            ["--lavagna"] if board else [])
     return play.run_on_display(label, width, height, argv, start_desktop(width, height))
 
 
@@ -364,19 +424,23 @@ def outer(args):
 
 def inner(args):
     width, height = args.screen[0]
-    label = f"{width}x{height}" + (f" scale {args.scale}" if args.scale else "")
+    label = desktop_label(width, height, args.scale, args.lavagna)
     parent = os.getppid()
     play.end_with_parent()
     if os.getppid() != parent:
         return 1
-    screen = Screen(width, height, args.scale)
+    screen = Screen(width, height, args.scale, args.lavagna)
     extra = {"QT_SCALE_FACTOR": args.scale} if args.scale else {}
+    if args.lavagna:
+        program, desktop, parts = [args.program, "--lavagna"], BoardDesktop, (play_on_board,)
+    else:
+        program, desktop, parts = args.program, MouseDesktop, (leave_before_the_game,
+                                                               visit_every_window)
     try:
         with play.accessibility_bus():
-            for part in (leave_before_the_game, visit_every_window):
-                with play.program_on_bus(args.program, extra,
-                                         desktop=functools.partial(MouseDesktop, screen=screen)
-                                         ) as d:
+            for part in parts:
+                with play.program_on_bus(program, extra,
+                                         desktop=functools.partial(desktop, screen=screen)) as d:
                     try:
                         screen.workarea = x_property(None, "_NET_WORKAREA")[:4]
                         play.log(f"{label}: {part.__name__}, work area {screen.workarea}")
@@ -391,8 +455,9 @@ def inner(args):
 
 
 def desktop_spec(text):
+    text, board = (text[:-len("+lavagna")], True) if text.endswith("+lavagna") else (text, False)
     size, _, scale = text.partition("@")
-    return (*play.screen_size(size), scale or None)
+    return (*play.screen_size(size), scale or None, board)
 
 
 def main():
@@ -401,8 +466,10 @@ def main():
     parser.add_argument("program")
     parser.add_argument("--screen", action="append", type=play.screen_size, help=argparse.SUPPRESS)
     parser.add_argument("--scale", help=argparse.SUPPRESS)
+    parser.add_argument("--lavagna", action="store_true", help=argparse.SUPPRESS)
     parser.add_argument("--desktop", action="append", type=desktop_spec,
-                        help="WIDTHxHEIGHT or WIDTHxHEIGHT@SCALE; repeat for more desktops")
+                        help="WIDTHxHEIGHT, WIDTHxHEIGHT@SCALE, either with +lavagna for a "
+                        "board; repeat for more desktops")
     parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
     args = parser.parse_args()
     return inner(args) if args.inner else outer(args)

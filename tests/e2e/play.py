@@ -54,6 +54,10 @@ WEEKDAYS = ["lunedì", "martedì", "mercoledì", "giovedì", "venerdì", "sabato
 # What a pupil can act on; each must have a name a screen reader can say.
 USABLE_ROLES = ("push button", "text", "list", "combo box", "menu", "menu item", "check box",
                 "radio button", "spin button")
+# The strip of large keys a board (--lavagna) draws beside the boxes, and the keys that type
+# what is not named after its own character.
+ON_SCREEN_KEYS = "Tasti sullo schermo"
+KEY_NAMES = {" ": "Spazio", "'": "Apostrofo", "\b": "Cancella"}
 
 
 class Failure(Exception):
@@ -418,6 +422,55 @@ class Desktop:
             return [f"{'  ' * depth}? {error!r}"]
 
 
+def window_of(acc):
+    while acc.parent.getRoleName() != "application":
+        acc = acc.parent
+    return acc
+
+
+class KeysDesktop(Desktop):
+    """Types on the program's on-screen keys (--lavagna) by pressing them: no key event comes from
+    the test. "\b" in a text is a tap on Cancella."""
+    typed = None  # the box typed into last
+
+    def keys(self, box):
+        window = window_of(box)
+        strips = [c for c in self.descendants(window) if c.name == ON_SCREEN_KEYS]
+        check(len(strips) == 1, f"{len(strips)} strips of on-screen keys in {window.name!r}")
+        return strips[0]
+
+    def tap(self, strip, name):
+        self.press(self.control(strip, "push button", name))
+
+    def type_into(self, box, text):
+        wait_for(f"the focus in {box.name!r}", lambda: self.focused(box))
+        self.typed, strip = box, self.keys(box)
+        for char in text:
+            lower = bool(self.controls(strip, "push button", "Maiuscole"))
+            if char.isalpha() and char.islower() != lower:
+                self.tap(strip, "Maiuscole" if lower else "Minuscole")
+                toggle = "Minuscole" if lower else "Maiuscole"
+                wait_for(f"the case key to read {toggle!r}",
+                         lambda: self.controls(strip, "push button", toggle))
+            before = self.text(box)
+            self.tap(strip, KEY_NAMES.get(char, char.upper()))
+            after = before[:-1] if char == "\b" else before + char
+            wait_for(f"{char!r} tapped into {box.name!r}, reading {after!r}",
+                     lambda: self.text(box) == after)
+
+    def enter(self):
+        """Invio on the keys of the window typed in last. Once Invio has taken the focus on from
+        the last box to a button ("Conferma"), Invio has nothing to type into: the pupil taps the
+        button."""
+        if self.focused(self.typed):
+            self.tap(self.keys(self.typed), "Invio")
+            return
+        window = window_of(self.typed)
+        buttons = [b for b in self.controls(window, "push button") if self.focused(b)]
+        check(len(buttons) == 1, f"{len(buttons)} focused buttons in {window.name!r}")
+        self.press(buttons[0])
+
+
 def x_window(caption):
     """(width, height, left, top) of the one viewable X window with that caption."""
     tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True,
@@ -436,7 +489,10 @@ def x_window(caption):
 
 def check_window(d, layout, caption, menu_height=0):
     """The window with that caption has the client size and position of the layout set (its
-    size alone where the window system tells no position)."""
+    size alone where the window system tells no position). A board (layout None) draws them at a
+    factor of its screen's, which desktop.py checks."""
+    if layout is None:
+        return
     (width, height), (left, top) = WINDOWS[layout][caption]
     actual = d.box(caption)
     client = (actual[0], actual[1] - menu_height)
@@ -517,7 +573,8 @@ def check_main(d, main, layout):
     d.control(main, "label", "Ortambra")
     d.control(main, "label", "Clicca Via per iniziare")
     check(len(d.controls(main, "label", "?")) == 6, "the series row does not show six '?'")
-    buttons = sorted(d.controls(main, "push button"), key=lambda b: d.extents(b)[1::-1])
+    buttons = sorted((b for b in d.controls(main, "push button")
+                      if b.parent.name != ON_SCREEN_KEYS), key=lambda b: d.extents(b)[1::-1])
     check([b.name for b in buttons] == MAIN_BUTTONS,
           f"the main window's buttons are {[b.name for b in buttons]}, expected {MAIN_BUTTONS}")
     check_names(d, main)
@@ -662,9 +719,10 @@ def cancel_printing(d, main):
     log(f"print dialog {found[0].name!r} cancelled")
 
 
-def play(d, width, height, name="Anna", classe="3B", cancel_print=False, calculate=None):
+def play(d, width, height, name="Anna", classe="3B", cancel_print=False, calculate=None,
+         board=False):
     compact = width < 1024 and height < 768
-    layout = "compact" if compact else "standard"
+    layout = None if board else "compact" if compact else "standard"
     confirm_resolution(d, width, height)
     main = register(d, layout, name, classe)
     check_main(d, main, layout)
@@ -750,7 +808,7 @@ def program_on_bus(path, extra_env=None, strace_log=None, desktop=None):
     # have one started of its own if ours were not there yet.
     import pyatspi
     env = program_env(extra_env)
-    command = [path]
+    command = [path] if isinstance(path, str) else list(path)
     if strace_log:
         env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":detect_leaks=0"  # no LSan under ptrace
         command = ["strace", "-f", "-qq", "-s", "256", "-e", "trace=%file,%network",
@@ -809,17 +867,22 @@ def in_session(inside):
 
 def inner(args):
     width, height = args.screen[0]
-    return in_session(lambda: play_inside(args.program, width, height, args.strace) == 0)
+    return in_session(lambda: play_inside(args.program, width, height, args.strace,
+                                          board=args.lavagna) == 0)
 
 
 def play_inside(program, width, height, strace_log=None, extra_env=None, desktop=None,
-                **play_options):
-    """One whole game on the bus of this session; the exit status."""
+                board=False, **play_options):
+    """One whole game on the bus of this session; the exit status. On a board (--lavagna) the
+    boxes are typed into with the program's on-screen keys."""
+    if board:
+        program, desktop = [program, "--lavagna"], desktop or KeysDesktop
     try:
         with accessibility_bus(), \
                 program_on_bus(program, extra_env, strace_log, desktop) as d:
             try:
-                play(d, width, height, cancel_print=strace_log is not None, **play_options)
+                play(d, width, height, cancel_print=strace_log is not None, board=board,
+                     **play_options)
                 check_ends(d.process, "after 'Esci'")
                 return 0
             except Failure as error:
@@ -863,6 +926,7 @@ def command_line(doc, outer, inner):
                         help="WIDTHxHEIGHT; repeat for more screens")
     parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
     parser.add_argument("--strace", help=argparse.SUPPRESS)
+    parser.add_argument("--lavagna", action="store_true", help=argparse.SUPPRESS)
     args = parser.parse_args()
     return inner(args) if args.inner else outer(args)
 

@@ -28,7 +28,8 @@ struct RecordingWindows final : WindowSet {
 // The windows of one layout set on a test platform, each made on first use as the program
 // makes it.
 struct LayoutGame {
-    explicit LayoutGame(LayoutSet set) : windows(set, test.platform, shared) {}
+    explicit LayoutGame(LayoutSet set, const Presets& presets = {})
+        : windows(set, test.platform, shared, presets) {}
     TestPlatform test;
     SharedValues shared;
     LayoutWindows windows;

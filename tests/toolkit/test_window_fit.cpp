@@ -7,6 +7,7 @@
 #include "support/fakes.h"
 #include "support/main_window.h"
 #include "toolkit/number_fit.h"
+#include "toolkit/screen.h"
 #include "toolkit/window_fit.h"
 #include "toolkit/window_placement.h"
 #include "windows/calcolatore.h"
@@ -69,7 +70,8 @@ LayoutSet setFor(const Desk& desk) {
 // manager has framed the message box.
 struct Game : LayoutGame {
     explicit Game(LayoutSet set) : LayoutGame(set) {}
-    explicit Game(const Desk& desk) : LayoutGame(setFor(desk)) {
+    explicit Game(const Desk& desk, const Presets& presets = {})
+        : LayoutGame(setFor(desk), presets) {
         test.screen = FakeScreen(desk.logical(), QRect({}, desk.available()), desk.scale);
         noteFrame(desk.frame());
     }
@@ -78,6 +80,24 @@ struct Game : LayoutGame {
                 &windows.calculator()};
     }
 };
+
+// The window with its frame, placed as the program places it, in the device pixels the screen
+// draws it with (Qt rounds each edge), against the free area in device pixels.
+bool insideInDevicePixels(QWidget* window, const Desk& desk) {
+    const QSize hint = window->sizeHint();
+    const QSize size = hint.isValid() ? hint : window->size(); // not shown: the layout's hint
+    const QRect room(QPoint(), desk.available());
+    const QPoint at = fittedClientPosition(designPosition(window).value_or(QPoint()), size,
+                                           desk.frame(), devicePixelSafe(room, desk.scale));
+    const QRect outer = QRect(at, size).marginsAdded(desk.frame());
+    const auto device = [&](int logical) { return qRound(logical * desk.scale); };
+    const QRect drawn(QPoint(device(outer.left()), device(outer.top())),
+                      QPoint(device(outer.right() + 1) - 1, device(outer.bottom() + 1) - 1));
+    const bool inside = QRect(0, 0, desk.device.width(), desk.device.height() - 30).contains(drawn);
+    if (!inside)
+        qWarning() << window->objectName() << "drawn at" << drawn << "on" << desk.device;
+    return inside;
+}
 
 double textWidth(const FittedText& drawn) {
     const QFontMetricsF metrics(drawn.font);
@@ -242,6 +262,8 @@ class WindowFit : public QObject {
         QTest::newRow("1280x800 at 1.5") << Desk{{1280, 800}, 1.5} << true;
         QTest::newRow("1366x768 at 1.25") << Desk{{1366, 768}, 1.25} << false;
         QTest::newRow("1366x768 at 1.5") << Desk{{1366, 768}, 1.5} << true;
+        QTest::newRow("1366x768 at 1.75") << Desk{{1366, 768}, 1.75} << true;
+        QTest::newRow("1920x1080 at 1.75") << Desk{{1920, 1080}, 1.75} << false;
         QTest::newRow("1920x1080 at 2") << Desk{{1920, 1080}, 2.0} << true;
         QTest::newRow("800x480 at 2") << Desk{{800, 480}, 2.0} << true;
         QTest::newRow("1024x768") << Desk{{1024, 768}} << false;
@@ -266,6 +288,7 @@ class WindowFit : public QObject {
                 (hint.isValid() ? hint : drawn[w]->size()) + QSize(2, desk.frame().top() + 1);
             QVERIFY2(outer.width() <= room.width() && outer.height() <= room.height(),
                      qPrintable(name));
+            QVERIFY(insideInDevicePixels(drawn[w], desk));
             if (f < 1.0)
                 QVERIFY2(outer.width() >= room.width() - 2 || outer.height() >= room.height() - 2,
                          qPrintable(name + " is smaller than it need be"));
@@ -295,6 +318,51 @@ class WindowFit : public QObject {
             }
         }
         QCOMPARE(anySmaller, smaller);
+    }
+
+    // At the board every window of the set is drawn at one factor, the largest at which each
+    // fits the free area with its keys; the keys cover none of the window's controls.
+    void boardFactors_data() {
+        QTest::addColumn<Desk>("desk");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("1920x1080") << Desk{{1920, 1080}} << 1.818;
+        QTest::newRow("3840x2160 at 2") << Desk{{3840, 2160}, 2.0} << 1.819;
+        QTest::newRow("3840x2160") << Desk{{3840, 2160}} << 3.641;
+        QTest::newRow("1366x768") << Desk{{1366, 768}} << 1.266;
+        QTest::newRow("1280x800 at 1.5: compact, smaller") << Desk{{1280, 800}, 1.5} << 0.849;
+        QTest::newRow("1920x1080 at 1.75") << Desk{{1920, 1080}, 1.75} << 1.035;
+        QTest::newRow("just the registration's size") << Desk{{1056, 640}} << 1.0;
+    }
+
+    void boardFactors() {
+        QFETCH(Desk, desk);
+        QFETCH(double, factor);
+        Game game(desk, Presets{.board = true});
+        Game designed(game.windows.layoutSet());
+        const QSize room = desk.available();
+        const std::vector<QWidget*> windows = game.all(), designs = designed.all();
+        for (std::size_t w = 0; w < windows.size(); ++w) {
+            const QString name = windows[w]->objectName();
+            QCOMPARE(drawScale(windows[w]), factor);
+            QVERIFY(insideInDevicePixels(windows[w], desk));
+            const QWidget* client = clientArea(windows[w]);
+            const auto* keys = client->findChild<QWidget*>("TouchKeys");
+            QCOMPARE(keys != nullptr, !name.startsWith("Frm_Istruzioni"));
+            if (!keys)
+                continue;
+            QVERIFY(client->rect().contains(keys->geometry()));
+            // Labels drawn wider than their window in the design are cut at its edge anyway.
+            const QWidget* design = clientArea(designs[w]);
+            for (const QWidget* control :
+                 client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const auto* original = design->findChild<QWidget*>(control->objectName());
+                if (control != keys && design->rect().contains(original->geometry()))
+                    QVERIFY2(!control->geometry().intersects(keys->geometry()),
+                             qPrintable(name + "." + control->objectName()));
+            }
+        }
+        const QSize main = game.windows.main().sizeHint() + QSize(2, desk.frame().top() + 1);
+        QVERIFY(main.width() >= 0.9 * room.width() || main.height() >= 0.9 * room.height());
     }
 
     // Drawn smaller, every control still answers where it is drawn: a click or a finger (a touch,
