@@ -50,6 +50,8 @@ class TestCommandLine : public QObject {
             << QString() << QStringList{"sommeprodotti", "due"} << true << true;
         QTest::newRow("largest 10") << QStringList{"--complessita", "10"} << 0 << QString()
                                     << QStringList{"dieci"} << false << false;
+        QTest::newRow("at the board, locked")
+            << QStringList{"--lavagna", "--blocca"} << 0 << QString() << none << false << true;
         QTest::newRow("help") << QStringList{"--help"} << 0
                               << QStringLiteral("Uso: ortambra [opzioni]\n") << none << false
                               << false;
@@ -88,6 +90,10 @@ class TestCommandLine : public QObject {
             << QStringList{"--blocca=si"} << 2
             << QStringLiteral("ortambra: --blocca non vuole un valore (ortambra --help)\n") << none
             << false << false;
+        QTest::newRow("a value for the board")
+            << QStringList{"--lavagna=1920"} << 2
+            << QStringLiteral("ortambra: --lavagna non vuole un valore (ortambra --help)\n") << none
+            << false << false;
         QTest::newRow("a line break in a value")
             << QStringList{"--difficolta", "Àlta\nmedia"} << 2
             << QStringLiteral("ortambra: --difficolta vuole bassa, media o alta, non Àlta media "
@@ -115,6 +121,7 @@ class TestCommandLine : public QObject {
         QCOMPARE(asked.presets.has_value(), playing);
         if (!playing)
             return;
+        QCOMPARE(asked.presets->board, arguments.contains("--lavagna"));
 
         // The same game as the pupil would make it with the menus and the toggle, in both sets.
         const auto choose = [&](MainWindowRig& rig) {
