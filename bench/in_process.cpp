@@ -15,7 +15,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointingDevice>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <array>
 #include <chrono>
@@ -168,6 +171,40 @@ InProcessFigures measureInProcess(int games, int resultRuns, int printRuns) {
         prints.push_back(millisecondsSince(start));
     }
     figures.printing = summarize(prints);
+
+    // A finger on the answer box the first time: every window made so far gets its keys and is
+    // fitted again; then taps on a digit key and on delete.
+    QPointingDevice finger(QStringLiteral("bench finger"), 1, QInputDevice::DeviceType::TouchScreen,
+                           QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position,
+                           1, 0);
+    std::vector<double> keysOut, taps;
+    for (int g = 0; g < printRuns; ++g) {
+        Game fresh(pdf, static_cast<unsigned>(g + 1));
+        fresh.window().Cmd_Via_Click();
+        settle();
+        QLineEdit* box = fresh.boxes[at(fresh.window().state().Serie.Posizione_Mancante)];
+        const QPointF centre = QRectF(box->rect()).center();
+        QMouseEvent press(QEvent::MouseButtonPress, centre, box->mapToGlobal(centre),
+                          Qt::LeftButton, Qt::LeftButton, {}, &finger);
+        const auto start = Clock::now();
+        QApplication::sendEvent(box, &press);
+        settle();
+        keysOut.push_back(millisecondsSince(start));
+        auto* digit = fresh.window().findChild<QPushButton*>(QStringLiteral("Tasto_7"));
+        auto* erase = fresh.window().findChild<QPushButton*>(QStringLiteral("Tasto_Cancella"));
+        if (!digit || !erase || !digit->isVisible())
+            fail("no on-screen keys after a finger's press");
+        for (int t = 0; t < 10; ++t) {
+            const auto tap = Clock::now();
+            digit->click();
+            settle();
+            taps.push_back(millisecondsSince(tap));
+            erase->click();
+            settle();
+        }
+    }
+    figures.keysOut = summarize(keysOut);
+    figures.keyTap = summarize(taps);
     figures.reportPages = game.printing.pages();
     figures.reportBytes = QFileInfo(pdf).size();
     if (figures.reportPages < 2 || figures.reportBytes <= 0)

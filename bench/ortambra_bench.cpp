@@ -298,8 +298,12 @@ int main(int argc, char* argv[]) {
     printRow("results of a 100-exercise game", f.results, "ms");
     printRow("100-exercise report to PDF", f.printing, "ms");
     std::printf("  (the report: %d pages, %lld bytes)\n", f.reportPages, f.reportBytes);
+    printRow("a finger's first press: keys out", f.keysOut, "ms");
+    printRow("a tap on an on-screen digit", f.keyTap, "ms");
     verdict("one exercise", f.exercise.median, 16, "ms");
     verdict("results", f.results.median, 16, "ms");
     verdict("report to PDF", f.printing.median, 1000, "ms");
+    verdict("keys out", f.keysOut.median, 16, "ms");
+    verdict("a key's tap", f.keyTap.median, 16, "ms");
     return 0;
 }
