@@ -113,7 +113,7 @@ double LayoutWindows::boardFactor() {
     struct Drawn {
         const WindowSpec& spec;
         std::optional<KeySet> keys;
-        int fixed;
+        int menuBar;
     };
     double factor = std::numeric_limits<double>::infinity();
     for (const Drawn& drawn : {Drawn{registrationWindowSpec(set_), KeySet::Letters, 0},
@@ -122,8 +122,10 @@ double LayoutWindows::boardFactor() {
                                Drawn{calculatorWindowSpec(set_), KeySet::Numbers, 0}}) {
         const QSize client =
             drawn.spec.clientPixels() + QSize(drawn.keys ? touchKeysWidth(*drawn.keys) : 0, 0);
-        factor = std::min(factor, fitFactor(client + QSize(0, drawn.fixed), client, frame, room,
-                                            screen.pixelRatio(), BoardCeiling));
+        // The menu bar grows with the window at the board.
+        const QSize whole = client + QSize(0, drawn.menuBar);
+        factor = std::min(factor,
+                          fitFactor(whole, whole, frame, room, screen.pixelRatio(), BoardCeiling));
     }
     boardFactor_ = factor;
     return factor;

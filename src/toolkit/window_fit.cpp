@@ -5,6 +5,8 @@
 
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -65,6 +67,14 @@ void drawAtFactor(QWidget* window, double factor) {
     for (QWidget* widget : widgets)
         if (widget->testAttribute(Qt::WA_SetFont) && widget->font().pointSizeF() > 0)
             fonts.emplace_back(widget, widget->font().pointSizeF() * factor);
+    // At the board the menu bar and its menus grow too, to be read and touched from afar; below
+    // 1 they keep the desktop's size.
+    if (auto* main = qobject_cast<QMainWindow*>(window); main && factor > 1.0) {
+        fonts.emplace_back(main->menuBar(), main->menuBar()->font().pointSizeF() * factor);
+        for (const QAction* entry : main->menuBar()->actions())
+            if (auto* menu = entry->menu<QMenu*>())
+                fonts.emplace_back(menu, menu->font().pointSizeF() * factor);
+    }
     QWidget* client = clientArea(window);
     for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!control->isWindow())

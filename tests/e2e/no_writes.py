@@ -5,7 +5,8 @@
 
 Plays the end-to-end game of play.py on a 1024x768 screen with the program under
 `strace -f -e trace=%file,%network`, opening the real print dialog and cancelling it with
-Escape. Fails on any file opened for writing (or created, removed or renamed) and on any
+Escape; then again on a 1920x1080 board (--lavagna), typing on the program's on-screen keys.
+Fails on any file opened for writing (or created, removed or renamed) and on any
 connection other than to the X server, the session bus, the accessibility bus and the system's
 print service (CUPS, over its socket or loopback port 631).
 
@@ -100,20 +101,22 @@ def main():
     status = play.cannot_run("no_writes", program, missing)
     if status is not None:
         return status
+    calls = 0
     with tempfile.TemporaryDirectory(prefix="ortambra-strace-") as scratch:
-        log_file = os.path.join(scratch, "strace.log")
-        if not play.run_screen(program, 1024, 768, ["--strace", log_file]):
-            return 1
-        found = problems(log_file, allowed_sockets(log_file + ".allowed"))
-        if found:
-            print("no_writes: FAILED, the program wrote or connected:", file=sys.stderr)
-            for line in found:
-                print("  " + line, file=sys.stderr)
-            return 1
-        with open(log_file) as log:
-            calls = sum(1 for _ in log)
-        print(f"no_writes: passed, {calls} file and network calls, none writes or leaves the desktop")
-        return 0
+        for width, height, options in ((1024, 768, []), (1920, 1080, ["--lavagna"])):
+            log_file = os.path.join(scratch, f"strace-{width}.log")
+            if not play.run_screen(program, width, height, ["--strace", log_file, *options]):
+                return 1
+            found = problems(log_file, allowed_sockets(log_file + ".allowed"))
+            if found:
+                print("no_writes: FAILED, the program wrote or connected:", file=sys.stderr)
+                for line in found:
+                    print("  " + line, file=sys.stderr)
+                return 1
+            with open(log_file) as log:
+                calls += sum(1 for _ in log)
+    print(f"no_writes: passed, {calls} file and network calls, none writes or leaves the desktop")
+    return 0
 
 
 if __name__ == "__main__":

@@ -430,7 +430,7 @@ def window_of(acc):
 
 class KeysDesktop(Desktop):
     """Types on the program's on-screen keys (--lavagna) by pressing them: no key event comes from
-    the test. "\b" in a text is a tap on Cancella."""
+    the test. A backspace ("\\b") in a text is a tap on Cancella."""
     typed = None  # the box typed into last
 
     def keys(self, box):
@@ -439,21 +439,22 @@ class KeysDesktop(Desktop):
         check(len(strips) == 1, f"{len(strips)} strips of on-screen keys in {window.name!r}")
         return strips[0]
 
-    def tap(self, strip, name):
-        self.press(self.control(strip, "push button", name))
-
     def type_into(self, box, text):
         wait_for(f"the focus in {box.name!r}", lambda: self.focused(box))
-        self.typed, strip = box, self.keys(box)
+        self.typed = box
+        keys = {key.name: key for key in self.controls(self.keys(box), "push button")}
         for char in text:
-            lower = bool(self.controls(strip, "push button", "Maiuscole"))
+            lower = "Maiuscole" in keys  # the case key is named after the case it switches to
             if char.isalpha() and char.islower() != lower:
-                self.tap(strip, "Maiuscole" if lower else "Minuscole")
-                toggle = "Minuscole" if lower else "Maiuscole"
-                wait_for(f"the case key to read {toggle!r}",
-                         lambda: self.controls(strip, "push button", toggle))
+                toggle = keys.pop("Maiuscole" if lower else "Minuscole")
+                self.press(toggle)
+                switched = "Minuscole" if lower else "Maiuscole"
+                wait_for(f"the case key to read {switched!r}", lambda: toggle.name == switched)
+                keys[switched] = toggle
+            name = KEY_NAMES.get(char, char.upper())
+            check(name in keys, f"no on-screen key {name!r} beside {box.name!r}")
             before = self.text(box)
-            self.tap(strip, KEY_NAMES.get(char, char.upper()))
+            self.press(keys[name])
             after = before[:-1] if char == "\b" else before + char
             wait_for(f"{char!r} tapped into {box.name!r}, reading {after!r}",
                      lambda: self.text(box) == after)
@@ -463,7 +464,7 @@ class KeysDesktop(Desktop):
         the last box to a button ("Conferma"), Invio has nothing to type into: the pupil taps the
         button."""
         if self.focused(self.typed):
-            self.tap(self.keys(self.typed), "Invio")
+            self.press(self.control(self.keys(self.typed), "push button", "Invio"))
             return
         window = window_of(self.typed)
         buttons = [b for b in self.controls(window, "push button") if self.focused(b)]

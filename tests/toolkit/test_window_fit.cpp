@@ -363,6 +363,13 @@ class WindowFit : public QObject {
         }
         const QSize main = game.windows.main().sizeHint() + QSize(2, desk.frame().top() + 1);
         QVERIFY(main.width() >= 0.9 * room.width() || main.height() >= 0.9 * room.height());
+        // Its menus grow with it, to be read and touched from the back of the class.
+        const QMenuBar* bar = game.windows.main().menuBar();
+        const double desktop = designed.windows.main().menuBar()->font().pointSizeF();
+        QCOMPARE(bar->font().pointSizeF(), desktop * std::max(factor, 1.0));
+        for (const QAction* entry : bar->actions())
+            if (const auto* menu = entry->menu<QMenu*>())
+                QCOMPARE(menu->font().pointSizeF(), desktop * std::max(factor, 1.0));
     }
 
     // Drawn smaller, every control still answers where it is drawn: a click or a finger (a touch,
