@@ -172,8 +172,8 @@ InProcessFigures measureInProcess(int games, int resultRuns, int printRuns) {
     }
     figures.printing = summarize(prints);
 
-    // A finger on the answer box the first time: every window made so far gets its keys and is
-    // fitted again; then taps on a digit key and on delete.
+    // A finger's tap on the answer box the first time: every window made so far gets its keys and
+    // is fitted again; then taps on a digit key and on delete.
     QPointingDevice finger(QStringLiteral("bench finger"), 1, QInputDevice::DeviceType::TouchScreen,
                            QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position,
                            1, 0);
@@ -186,8 +186,11 @@ InProcessFigures measureInProcess(int games, int resultRuns, int printRuns) {
         const QPointF centre = QRectF(box->rect()).center();
         QMouseEvent press(QEvent::MouseButtonPress, centre, box->mapToGlobal(centre),
                           Qt::LeftButton, Qt::LeftButton, {}, &finger);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, box->mapToGlobal(centre),
+                            Qt::LeftButton, Qt::NoButton, {}, &finger);
         const auto start = Clock::now();
         QApplication::sendEvent(box, &press);
+        QApplication::sendEvent(box, &release);
         settle();
         keysOut.push_back(millisecondsSince(start));
         auto* digit = fresh.window().findChild<QPushButton*>(QStringLiteral("Tasto_7"));

@@ -8,7 +8,7 @@ struct InProcessFigures {
     Summary exercise; // ms: Via, a wrong answer, the right one, each followed by its repaint
     Summary results;  // ms: the results of a 100-exercise game, built and painted
     Summary printing; // ms: the report of a 100-exercise game printed to a PDF file
-    Summary keysOut;  // ms: a finger's first press on the answer box until its keys are drawn
+    Summary keysOut;  // ms: a finger's first tap on the answer box until its keys are drawn
     Summary keyTap;   // ms: a tap on an on-screen digit until it shows in the answer box
     int reportPages = 0;
     long long reportBytes = 0;

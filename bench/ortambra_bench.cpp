@@ -298,7 +298,7 @@ int main(int argc, char* argv[]) {
     printRow("results of a 100-exercise game", f.results, "ms");
     printRow("100-exercise report to PDF", f.printing, "ms");
     std::printf("  (the report: %d pages, %lld bytes)\n", f.reportPages, f.reportBytes);
-    printRow("a finger's first press: keys out", f.keysOut, "ms");
+    printRow("a finger's first tap: keys out", f.keysOut, "ms");
     printRow("a tap on an on-screen digit", f.keyTap, "ms");
     verdict("one exercise", f.exercise.median, 16, "ms");
     verdict("results", f.results.median, 16, "ms");

@@ -28,7 +28,15 @@ LayoutWindows::LayoutWindows(LayoutSet set, Platform& platform, SharedValues& sh
     : set_(set), platform_(platform), shared_(shared), presets_(presets),
       touchKeys_(presets.board) {
     if (!touchKeys_)
-        touchWatch_ = onFirstTouchTyping([this] { showTouchKeys(); });
+        touchWatch_ = onFirstTouchTyping([this](QWidget* box) {
+            // A box of this set's windows; the print dialog's are none of the game's.
+            const QWidget* window = box->window();
+            if (window != registration_.get() && window != main_.get() &&
+                window != calculator_.get())
+                return false;
+            showTouchKeys();
+            return true;
+        });
 }
 
 LayoutWindows::~LayoutWindows() = default;

@@ -52,11 +52,11 @@ class LayoutWindows final : public WindowSet {
     std::optional<double> boardFactor_;
     // At the board from the start; otherwise from the first time a finger presses on a text box.
     bool touchKeys_;
-    std::unique_ptr<QObject> touchWatch_;
     std::unique_ptr<Zorvano> main_;
     std::unique_ptr<Calcolatore> calculator_;
     std::unique_ptr<Frm_Nome> registration_;
     std::unique_ptr<Frm_Istruzioni> instructions_;
+    std::unique_ptr<QObject> touchWatch_; // last: it calls back into the windows above
 };
 
 // Brings a top-level window up and in front, as showing an already visible form does.

@@ -1,5 +1,7 @@
 #include "caption.h"
 
+#include "touch_keys.h"
+
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -23,7 +25,7 @@ void growToFitText(QLabel* label) {
     for (const QString& line : label->text().split(u'\n'))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     const int frame = label->width() - label->contentsRect().width() + 2 * label->margin();
-    const QRect area = label->parentWidget()->rect();
+    const QRect area = controlsArea(label->parentWidget());
     QRect box = label->geometry();
     box.setWidth(
         std::clamp(widest + frame + metrics.averageCharWidth(), box.width(), area.width()));

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <utility>
 #include <vector>
@@ -153,6 +154,14 @@ class TouchKeys final : public QWidget {
 
 int touchKeysWidth(KeySet keys) { return columns(keys) * KeyWidth + 2 * Margin; }
 
+QRect controlsArea(const QWidget* client) {
+    QRect area = client->rect();
+    if (const auto* keys =
+            client->findChild<QWidget*>(QStringLiteral("TouchKeys"), Qt::FindDirectChildrenOnly))
+        area.setRight(keys->x() - 1);
+    return area;
+}
+
 QWidget* addTouchKeys(QWidget* window, KeySet keys) {
     QWidget* client = clientArea(window);
     const QSize before = client->size();
@@ -174,31 +183,40 @@ QWidget* addTouchKeys(QWidget* window, KeySet keys) {
 
 namespace {
 
-// A finger, not a mouse, pressing on a text box: the pupil wants to type by touch.
+// A finger, not a mouse, pressing on a text box: the pupil wants to type by touch. The windows
+// change size, so only once the tap is over: the box takes it as a click first.
 class TouchTypingWatch final : public QObject {
   public:
-    explicit TouchTypingWatch(std::function<void()> asked) : asked_(std::move(asked)) {
+    explicit TouchTypingWatch(std::function<bool(QWidget*)> asked) : asked_(std::move(asked)) {
         qApp->installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (asked_ && event->type() == QEvent::MouseButtonPress &&
-            qobject_cast<QLineEdit*>(watched)) {
+        if (done_)
+            return false;
+        if (event->type() == QEvent::MouseButtonPress) {
             const QInputDevice* device = static_cast<QMouseEvent*>(event)->device();
-            if (device && device->type() == QInputDevice::DeviceType::TouchScreen)
-                std::exchange(asked_, nullptr)();
+            const bool finger = device && device->type() == QInputDevice::DeviceType::TouchScreen;
+            tapped_ = finger ? qobject_cast<QLineEdit*>(watched) : nullptr;
+        } else if (event->type() == QEvent::MouseButtonRelease && tapped_ == watched) {
+            QMetaObject::invokeMethod(
+                this, [this, box = tapped_] { done_ = done_ || (box && asked_(box)); },
+                Qt::QueuedConnection);
+            tapped_ = nullptr;
         }
         return false;
     }
 
   private:
-    std::function<void()> asked_;
+    std::function<bool(QWidget*)> asked_;
+    QPointer<QWidget> tapped_;
+    bool done_ = false;
 };
 
 } // namespace
 
-std::unique_ptr<QObject> onFirstTouchTyping(std::function<void()> asked) {
+std::unique_ptr<QObject> onFirstTouchTyping(std::function<bool(QWidget*)> asked) {
     return std::make_unique<TouchTypingWatch>(std::move(asked));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <functional>
 #include <memory>
 
@@ -21,8 +22,11 @@ int touchKeysWidth(KeySet keys);
 // a tap does nothing.
 QWidget* addTouchKeys(QWidget* window, KeySet keys);
 
-// Calls `asked` once, the first time a finger (a touch screen, not a mouse) presses on a text
-// box of the program; the watch lasts as long as what it returns.
-std::unique_ptr<QObject> onFirstTouchTyping(std::function<void()> asked);
+// The part of a client area its own controls have: all of it, less the keys' strip if it has one.
+QRect controlsArea(const QWidget* client);
+
+// After a finger (a touch screen, not a mouse) has tapped a text box, calls `asked` with the box
+// once the tap is over, until it answers true; the watch lasts as long as what it returns.
+std::unique_ptr<QObject> onFirstTouchTyping(std::function<bool(QWidget* box)> asked);
 
 } // namespace ortambra

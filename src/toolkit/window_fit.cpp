@@ -4,6 +4,7 @@
 #include "window_placement.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,6 +37,10 @@ QWidget* clientArea(QWidget* window) {
     return main && main->centralWidget() ? main->centralWidget() : window;
 }
 
+double readableFactor(double pixelRatio) {
+    return std::min(1.0, SmallestDeviceFactor / std::max(pixelRatio, 1.0));
+}
+
 double fitFactor(QSize window, QSize client, QMargins frame, QSize available, double pixelRatio,
                  double ceiling) {
     if (client.isEmpty() || available.isEmpty())
@@ -46,9 +51,8 @@ double fitFactor(QSize window, QSize client, QMargins frame, QSize available, do
     const double down = (available.height() - frame.top() - frame.bottom() - fixed.height()) /
                         static_cast<double>(client.height());
     const double fitting = std::min({ceiling, across, down});
-    const double readable = std::min(1.0, SmallestDeviceFactor / std::max(pixelRatio, 1.0));
     // Thousandths, rounded down, so that the window fits for certain.
-    return std::max(readable, std::floor(fitting * 1000.0) / 1000.0);
+    return std::max(readableFactor(pixelRatio), std::floor(fitting * 1000.0) / 1000.0);
 }
 
 void drawAtFactor(QWidget* window, double factor) {
@@ -70,9 +74,12 @@ void drawAtFactor(QWidget* window, double factor) {
     // At the board the menu bar and its menus grow too, to be read and touched from afar; below
     // 1 they keep the desktop's size.
     if (auto* main = qobject_cast<QMainWindow*>(window); main && factor > 1.0) {
-        fonts.emplace_back(main->menuBar(), main->menuBar()->font().pointSizeF() * factor);
+        QList<QWidget*> menus{main->menuBar()};
         for (const QAction* entry : main->menuBar()->actions())
             if (auto* menu = entry->menu<QMenu*>())
+                menus.append(menu);
+        for (QWidget* menu : menus)
+            if (menu->font().pointSizeF() > 0) // a theme's font in pixels stays as it is
                 fonts.emplace_back(menu, menu->font().pointSizeF() * factor);
     }
     QWidget* client = clientArea(window);
@@ -98,10 +105,14 @@ void fitToScreen(QWidget* window, const ScreenSize& screen) {
     // for the whole factor.
     const double factor =
         std::max(fitFactor(whole, client->size(), frame, room.size(), screen.pixelRatio()),
-                 std::min(1.0, SmallestDeviceFactor / std::max(screen.pixelRatio(), 1.0)) / now);
+                 readableFactor(screen.pixelRatio()) / now);
     drawAtFactor(window, std::min(1.0, factor));
-    if (window->isVisible())
+    if (window->isVisible()) {
+        // A main window takes its central widget's new size only when its layout runs.
+        if (QLayout* layout = window->layout())
+            layout->activate();
         placeAgain(window);
+    }
 }
 
 void fillScreen(QWidget* window, const ScreenSize& screen) {

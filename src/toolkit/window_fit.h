@@ -20,6 +20,9 @@ constexpr double SmallestDeviceFactor = 0.75;
 // The largest factor a board draws at: a 4K board at scale 1 needs about 3.5.
 constexpr double BoardCeiling = 4.0;
 
+// The smallest factor a window is drawn at on a screen of that scale.
+double readableFactor(double pixelRatio);
+
 // The factor at which `window` (its unframed size: `client` plus what does not shrink, the menu
 // bar) fits inside `available` with `frame` around it: `ceiling` when it fits so (1, as drawn,
 // unless a board asks for more), otherwise just enough, never below the readable limit for
@@ -28,8 +31,8 @@ double fitFactor(QSize window, QSize client, QMargins frame, QSize available, do
                  double ceiling = 1.0);
 
 // Draws a built window at `factor` times its present factor: its client area, the places of the
-// controls on it, every font the layouts set and, when larger, its design position. The menu bar
-// keeps the desktop's size.
+// controls on it, every font the layouts set and, when larger, its design position and its menu
+// bar's fonts; smaller, the menu bar keeps the desktop's size.
 void drawAtFactor(QWidget* window, double factor);
 
 // Fits a window just built, or grown since, into the screen's free area (see fitFactor),

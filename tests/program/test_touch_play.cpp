@@ -57,6 +57,9 @@ class Pupil {
         game_.windows.showRegistration();
         QVERIFY(activate(registration));
         press(&registration, "Txt_Nome");
+        QVERIFY(play_ == Play::Keyboard || QTest::qWaitFor([&] {
+                    return registration.findChild<QWidget*>("TouchKeys") != nullptr;
+                }));
         type(&registration, "LIA");
         type(&registration, "3B");
         press(registration.focusWidget()); // Enter in the class box leaves the focus on Conferma
@@ -136,6 +139,13 @@ class TouchPlay : public QObject {
                  resultsRows(typed, keyboard.shared, day, italian));
         QCOMPARE(control<QWidget>(&touch.windows.main(), "List1")->isVisible(), true);
         QCOMPARE(touch.shared.Classe, keyboard.shared.Classe);
+
+        // A name too long for its line widens the summary up to the keys, not under them.
+        touch.shared.Nome = QString(120, u'M');
+        Zorvano& main = touch.windows.main();
+        Pupil(touch, play, finger.get()).press(&main, "Cmd_Risultati");
+        const QRect summary = control<QWidget>(&main, "Lbl_Risultati")->geometry();
+        QVERIFY(!summary.intersects(control<QWidget>(&main, "TouchKeys")->geometry()));
     }
 
   private:
