@@ -128,8 +128,10 @@ double LayoutWindows::boardFactor() {
                                Drawn{instructionsWindowSpec(set_), std::nullopt, 0},
                                Drawn{mainWindowSpec(set_), KeySet::Numbers, menuBar},
                                Drawn{calculatorWindowSpec(set_), KeySet::Numbers, 0}}) {
-        const QSize client =
-            drawn.spec.clientPixels() + QSize(drawn.keys ? touchKeysWidth(*drawn.keys) : 0, 0);
+        QSize client = drawn.spec.clientPixels();
+        if (drawn.keys)
+            client = QSize(client.width() + touchKeysSize(*drawn.keys).width(),
+                           std::max(client.height(), touchKeysSize(*drawn.keys).height()));
         // The menu bar grows with the window at the board.
         const QSize whole = client + QSize(0, drawn.menuBar);
         factor = std::min(factor,

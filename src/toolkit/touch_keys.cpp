@@ -152,7 +152,10 @@ class TouchKeys final : public QWidget {
 
 } // namespace
 
-int touchKeysWidth(KeySet keys) { return columns(keys) * KeyWidth + 2 * Margin; }
+QSize touchKeysSize(KeySet keys) {
+    const auto rows = (keys == KeySet::Numbers ? numberRows() : letterRows()).size();
+    return {columns(keys) * KeyWidth + 2 * Margin, static_cast<int>(rows) * KeyHeight + 2 * Margin};
+}
 
 QRect controlsArea(const QWidget* client) {
     QRect area = client->rect();
@@ -166,17 +169,15 @@ QWidget* addTouchKeys(QWidget* window, KeySet keys) {
     QWidget* client = clientArea(window);
     const QSize before = client->size();
     auto* strip = new TouchKeys(client, keys); // owned by the client area
-    const int rows =
-        static_cast<int>((keys == KeySet::Numbers ? numberRows() : letterRows()).size());
-    // At the window's present factor, as if they had been there when it was drawn.
-    const int width = drawnLength(window, touchKeysWidth(keys));
-    strip->setGeometry(
-        before.width(), 0, width,
-        std::min(before.height(), drawnLength(window, rows * KeyHeight + 2 * Margin)));
+    // At the window's present factor, as if they had been there when it was drawn. A window
+    // lower than the keys (the calculator) grows down to them: keys must stay finger-sized.
+    const QSize size(drawnLength(window, touchKeysSize(keys).width()),
+                     drawnLength(window, touchKeysSize(keys).height()));
+    strip->setGeometry(QRect(QPoint(before.width(), 0), size));
     QFont font = strip->font();
     font.setPointSizeF(font.pointSizeF() * drawScale(window));
     strip->setFont(font);
-    client->setFixedSize(before.width() + width, before.height());
+    client->setFixedSize(before.width() + size.width(), std::max(before.height(), size.height()));
     strip->show();
     return strip;
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <QSize>
 #include <functional>
 #include <memory>
 
@@ -12,11 +13,12 @@ namespace ortambra {
 // The keys a window's boxes take: digits for a number, Italian letters and digits for a name.
 enum class KeySet { Numbers, Letters };
 
-// The width of a set's strip of keys, in design pixels.
-int touchKeysWidth(KeySet keys);
+// The size of a set's strip of keys, in design pixels.
+QSize touchKeysSize(KeySet keys);
 
 // Puts large on-screen keys in a strip at the right of `window`'s client area, which grows by
-// the strip's width, so that they cover nothing of the window; drawn at the window's factor. A tap
+// the strip's width (and, if lower than the keys, down to their height), so that they cover
+// nothing of the window; drawn at the window's factor. A tap
 // types into the text box that has the focus in that window through the box's own key handling,
 // Enter included, exactly as the keyboard would. The keys take no focus; with no box to type into,
 // a tap does nothing.

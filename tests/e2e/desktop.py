@@ -145,8 +145,11 @@ class Screen:
             as_drawn = (drawn[0] + left + right <= area[2] and
                         drawn[1] + menu_height + top + bottom <= area[3])
             if self.board:
-                # The heights tell the factor: the on-screen keys only widen a window.
-                factor = client[1] / drawn[1]
+                # The heights tell the factor, the on-screen keys only widening a window; but
+                # the calculator, lower than its keys, grows down to them: there the width with
+                # the keys' 162 design pixels does.
+                factor = (client[0] / (drawn[0] + self.px(162)) if caption == "Calcolatrice"
+                          else client[1] / drawn[1])
                 self.factor = self.factor or factor
                 check(abs(factor / self.factor - 1) < 0.01, f"{caption!r}: client area {client} "
                       f"is {drawn[0]}x{drawn[1]} at {factor:.3f}, the set's factor is "

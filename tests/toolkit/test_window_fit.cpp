@@ -8,6 +8,7 @@
 #include "support/main_window.h"
 #include "toolkit/number_fit.h"
 #include "toolkit/screen.h"
+#include "toolkit/touch_keys.h"
 #include "toolkit/window_fit.h"
 #include "toolkit/window_placement.h"
 #include "windows/calcolatore.h"
@@ -352,6 +353,8 @@ class WindowFit : public QObject {
             if (!keys)
                 continue;
             QVERIFY(client->rect().contains(keys->geometry()));
+            // Whole keys even on the low calculator: five rows a finger can hit.
+            QVERIFY(keys->height() >= touchKeysSize(KeySet::Numbers).height() * factor - 1);
             // Labels drawn wider than their window in the design are cut at its edge anyway.
             const QWidget* design = clientArea(designs[w]);
             for (const QWidget* control :
