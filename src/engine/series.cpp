@@ -2,7 +2,13 @@
 
 #include <QString>
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
+
+// The draws round to single precision at every step, as the game always has; a target that
+// computes floats wider (x87) would draw other values. Contraction into fused multiply-adds is
+// off for the whole build.
+static_assert(FLT_EVAL_METHOD == 0, "the draws need float arithmetic evaluated as float");
 
 namespace ortambra {
 

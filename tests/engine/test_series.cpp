@@ -2,7 +2,10 @@
 #include "support/fake_random.h"
 
 #include <QTest>
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <ranges>
 
 using namespace ortambra;
 using ortambra::testing::almostOne;
@@ -55,6 +58,53 @@ class SeriesTest : public QObject {
             // The top draw: for N = 2, 4, 8 the float sum rounds up to N + 1.
             QCOMPARE(drawStep(almostOne, n), static_cast<Int16>(n));
             QCOMPARE(drawStep(0.5f, n), static_cast<Int16>(n / 2 + 1));
+        }
+    }
+
+    // Each draw is monotonic in u, so the first point of the generator's 2^-24 grid that gives
+    // each value pins it on the whole grid. Single precision rounds a sum or product just below a
+    // whole number up to it, so these differ from the exact formulas (u + 2 > 2.5 at 8388609, 3·u
+    // reaches 1 at 5592406): arithmetic wider than float, on any processor, moves them.
+    void firstGridPointOfEachValue() {
+        struct Draw {
+            QString name;
+            std::function<int(float)> draw;
+            std::vector<int> firsts; // of the values 1, 2, ... after the draw's lowest
+        };
+        std::vector<Draw> draws{{"hidden", drawHidden, {3355444, 6710887, 10066330, 13421773}},
+                                {"rhythm", drawRhythm, {8388611}},
+                                {"operator",
+                                 [](float u) { return drawOperator(u) == Operator::Sum ? 0 : 1; },
+                                 {8388607}}};
+        const std::vector<std::vector<int>> stepFirsts{
+            {8388608},
+            {5592405, 11184810},
+            {4194304, 8388608, 12582912},
+            {3355443, 6710886, 10066330, 13421772},
+            {2796203, 5592405, 8388608, 11184810, 13981013},
+            {2396745, 4793490, 7190236, 9586980, 11983726, 14380471},
+            {2097152, 4194304, 6291456, 8388608, 10485760, 12582912, 14680064},
+            {1864135, 3728270, 5592406, 7456540, 9320676, 11184811, 13048946, 14913080},
+            {1677722, 3355443, 5033165, 6710886, 8388608, 10066330, 11744051, 13421772, 15099494}};
+        for (int n = 2; n <= 10; ++n)
+            draws.push_back({QString("step N=%1").arg(n), [n](float u) { return drawStep(u, n); },
+                             stepFirsts[static_cast<std::size_t>(n - 2)]});
+        const auto grid = std::views::iota(0, 1 << 24);
+        const auto u = [](int m) { return static_cast<float>(m) * 0x1p-24f; };
+        for (const Draw& d : draws) {
+            const int lowest = d.draw(0.0f);
+            QVERIFY2(d.draw(u(grid.back())) == lowest + static_cast<int>(d.firsts.size()),
+                     qPrintable(d.name));
+            for (std::size_t i = 0; i < d.firsts.size(); ++i) {
+                const int value = lowest + static_cast<int>(i) + 1;
+                const int first = *std::ranges::partition_point(
+                    grid, [&](int m) { return d.draw(u(m)) < value; });
+                QVERIFY2(first == d.firsts[i], qPrintable(QString("%1: %2 from %3, expected %4")
+                                                              .arg(d.name)
+                                                              .arg(value)
+                                                              .arg(first)
+                                                              .arg(d.firsts[i])));
+            }
         }
     }
 
