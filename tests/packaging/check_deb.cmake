@@ -1,17 +1,25 @@
 # Builds the Debian package into OUT with scripts/build-deb (dpkg-buildpackage on a copy of the
-# source, then lintian and hardening-check) and checks what apt-get will see of it.
-execute_process(COMMAND ${SOURCE_DIR}/scripts/build-deb ${OUT}
+# source, then lintian and hardening-check) and checks what apt-get will see of it. A cross-build
+# gives ARCH, Debian's name of the processor it builds for.
+if(ARCH)
+  set(arch_options --arch ${ARCH})
+else()
+  execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE ARCH
+                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+endif()
+execute_process(COMMAND ${SOURCE_DIR}/scripts/build-deb ${arch_options} ${OUT}
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "scripts/build-deb failed:\n${output}")
 endif()
+message("${output}") # lintian's and hardening-check's findings, for a verbose run
 file(GLOB debs ${OUT}/ortambra_*.deb)
 list(LENGTH debs count)
 if(NOT count EQUAL 1)
   message(FATAL_ERROR "expected one ortambra_*.deb in ${OUT}, found: ${debs}")
 endif()
 
-execute_process(COMMAND dpkg-deb --field ${debs} Package Section Version
+execute_process(COMMAND dpkg-deb --field ${debs} Package Section Version Architecture
                 OUTPUT_VARIABLE fields COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND dpkg-deb --field ${debs} Depends
                 OUTPUT_VARIABLE depends COMMAND_ERROR_IS_FATAL ANY)
@@ -19,7 +27,8 @@ execute_process(COMMAND dpkg-deb --contents ${debs} OUTPUT_VARIABLE contents
                 COMMAND_ERROR_IS_FATAL ANY)
 set(failures "")
 # The version comes from debian/changelog, which must follow the project's.
-foreach(text "Package: ortambra" "Section: education" "Version: ${VERSION}\n")
+foreach(text "Package: ortambra" "Section: education" "Version: ${VERSION}\n"
+             "Architecture: ${ARCH}\n")
   string(FIND "${fields}" "${text}" at)
   if(at EQUAL -1)
     string(APPEND failures "\n  control lacks ${text}")
