@@ -13,9 +13,7 @@ Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing; under CI=true th
 
 import argparse
 import os
-import struct
 import sys
-import zlib
 
 sys.dont_write_bytecode = True  # importing play.py leaves nothing in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -23,24 +21,10 @@ import play  # noqa: E402
 from play import check, wait_for  # noqa: E402
 
 
-def window_pixels(caption):
-    """The RGB bytes of the X window with that caption, and its size."""
-    from Xlib import X, display
-    width, height, left, top = play.x_window(caption)
-    screen = display.Display()
-    try:
-        raw = screen.screen().root.get_image(left, top, width, height, X.ZPixmap,
-                                             0xFFFFFFFF).data
-    finally:
-        screen.close()
-    rgb = bytearray(width * height * 3)
-    rgb[0::3], rgb[1::3], rgb[2::3] = raw[2::4], raw[1::4], raw[0::4]  # from BGRX
-    return bytes(rgb), width, height
-
-
 def drawn(caption):
     """The window's pixels once more than one colour shows in them, else None."""
-    shot = window_pixels(caption)
+    width, height, left, top = play.x_window(caption)
+    shot = play.screen_pixels((left, top, width, height))
     rgb = shot[0]
     return shot if len({rgb[i:i + 3] for i in range(0, len(rgb), 3 * 97)}) > 1 else None
 
@@ -48,15 +32,7 @@ def drawn(caption):
 def keep_picture(caption, path):
     """Writes the window as a PNG once it is drawn."""
     rgb, width, height = wait_for(f"{caption!r} drawn", lambda: drawn(caption))
-
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data +
-                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-    rows = b"".join(b"\0" + rgb[y * width * 3:(y + 1) * width * 3] for y in range(height))
-    with open(path, "wb") as png:
-        png.write(b"\x89PNG\r\n\x1a\n" +
-                  chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
-                  chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
+    play.write_png(path, rgb, width, height)
     play.log(f"{caption!r}: {width}x{height}, kept in {path}")
 
 

@@ -20,10 +20,12 @@ import os
 import re
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
 import time
+import zlib
 
 SKIP = 77
 BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
@@ -486,6 +488,36 @@ def x_window(caption):
                                 "Absolute upper-left Y")))
     check(len(found) == 1, f"{len(found)} viewable X windows named {caption!r}")
     return found[0]
+
+
+def screen_pixels(area=None):
+    """The RGB bytes of the screen, or of the rectangle (x, y, width, height) of it, and their
+    width and height."""
+    from Xlib import X, display
+    screen = display.Display()
+    try:
+        root = screen.screen().root
+        geometry = root.get_geometry()
+        x, y, w, h = area or (0, 0, geometry.width, geometry.height)
+        x, y = max(0, x), max(0, y)
+        w, h = min(w, geometry.width - x), min(h, geometry.height - y)
+        raw = root.get_image(x, y, w, h, X.ZPixmap, 0xFFFFFFFF).data  # BGRX, 4 bytes a pixel
+    finally:
+        screen.close()
+    rgb = bytearray(w * h * 3)
+    rgb[0::3], rgb[1::3], rgb[2::3] = raw[2::4], raw[1::4], raw[0::4]
+    return bytes(rgb), w, h
+
+
+def write_png(path, rgb, width, height):
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    rows = b"".join(b"\0" + rgb[y * width * 3:(y + 1) * width * 3] for y in range(height))
+    with open(path, "wb") as png:
+        png.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height,
+                                                                     8, 2, 0, 0, 0)) +
+                  chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
 def check_window(d, layout, caption, menu_height=0):
