@@ -1,11 +1,8 @@
 # Builds the Debian package into OUT with scripts/build-deb (dpkg-buildpackage on a copy of the
-# source, then lintian and hardening-check) and checks what apt-get will see of it. A cross-build
-# gives ARCH, Debian's name of the processor it builds for.
+# source, then lintian and hardening-check, and its architecture) and checks what apt-get will see
+# of it. A cross-build gives ARCH, Debian's name of the processor it builds for.
 if(ARCH)
   set(arch_options --arch ${ARCH})
-else()
-  execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE ARCH
-                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 endif()
 execute_process(COMMAND ${SOURCE_DIR}/scripts/build-deb ${arch_options} ${OUT}
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -19,7 +16,7 @@ if(NOT count EQUAL 1)
   message(FATAL_ERROR "expected one ortambra_*.deb in ${OUT}, found: ${debs}")
 endif()
 
-execute_process(COMMAND dpkg-deb --field ${debs} Package Section Version Architecture
+execute_process(COMMAND dpkg-deb --field ${debs} Package Section Version
                 OUTPUT_VARIABLE fields COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND dpkg-deb --field ${debs} Depends
                 OUTPUT_VARIABLE depends COMMAND_ERROR_IS_FATAL ANY)
@@ -27,8 +24,7 @@ execute_process(COMMAND dpkg-deb --contents ${debs} OUTPUT_VARIABLE contents
                 COMMAND_ERROR_IS_FATAL ANY)
 set(failures "")
 # The version comes from debian/changelog, which must follow the project's.
-foreach(text "Package: ortambra" "Section: education" "Version: ${VERSION}\n"
-             "Architecture: ${ARCH}\n")
+foreach(text "Package: ortambra" "Section: education" "Version: ${VERSION}\n")
   string(FIND "${fields}" "${text}" at)
   if(at EQUAL -1)
     string(APPEND failures "\n  control lacks ${text}")
