@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <ranges>
 
 using namespace ortambra;
 using ortambra::testing::almostOne;
@@ -89,16 +88,22 @@ class SeriesTest : public QObject {
         for (int n = 2; n <= 10; ++n)
             draws.push_back({QString("step N=%1").arg(n), [n](float u) { return drawStep(u, n); },
                              stepFirsts[static_cast<std::size_t>(n - 2)]});
-        const auto grid = std::views::iota(0, 1 << 24);
+        constexpr int gridSize = 1 << 24;
         const auto u = [](int m) { return static_cast<float>(m) * 0x1p-24f; };
         for (const Draw& d : draws) {
             const int lowest = d.draw(0.0f);
-            QVERIFY2(d.draw(u(grid.back())) == lowest + static_cast<int>(d.firsts.size()),
+            QVERIFY2(d.draw(u(gridSize - 1)) == lowest + static_cast<int>(d.firsts.size()),
                      qPrintable(d.name));
             for (std::size_t i = 0; i < d.firsts.size(); ++i) {
                 const int value = lowest + static_cast<int>(i) + 1;
-                const int first = *std::ranges::partition_point(
-                    grid, [&](int m) { return d.draw(u(m)) < value; });
+                int first = 0; // binary search for the first grid point drawing value
+                for (int past = gridSize; first < past;) {
+                    const int middle = first + (past - first) / 2;
+                    if (d.draw(u(middle)) < value)
+                        first = middle + 1;
+                    else
+                        past = middle;
+                }
                 QVERIFY2(first == d.firsts[i], qPrintable(QString("%1: %2 from %3, expected %4")
                                                               .arg(d.name)
                                                               .arg(value)
