@@ -119,7 +119,7 @@ double LayoutWindows::boardFactor() {
     const QMargins frame = expectedFrameOn(expectedFrame(), QGuiApplication::platformName());
     const QSize room = devicePixelSafe(screen.available(), screen.pixelRatio()).size();
     struct Drawn {
-        const WindowSpec& spec;
+        const WindowSpec& design;
         std::optional<KeySet> keys;
         int menuBar;
     };
@@ -128,7 +128,7 @@ double LayoutWindows::boardFactor() {
                                Drawn{instructionsWindowSpec(set_), std::nullopt, 0},
                                Drawn{mainWindowSpec(set_), KeySet::Numbers, menuBar},
                                Drawn{calculatorWindowSpec(set_), KeySet::Numbers, 0}}) {
-        QSize client = drawn.spec.clientPixels();
+        QSize client = drawn.design.clientPixels();
         if (drawn.keys)
             client = QSize(client.width() + touchKeysSize(*drawn.keys).width(),
                            std::max(client.height(), touchKeysSize(*drawn.keys).height()));
